@@ -35,6 +35,28 @@ QString MapTwins(QStringView text) {
   return out;
 }
 
+bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+// Decodes character by character, showing each byte sequence the code page does not map
+// (and a lead byte without its trail byte) as U+FFFD.
+QString DecodeWithReplacement(SjisView bytes) {
+  QString out;
+  out.reserve(static_cast<qsizetype>(bytes.size()));
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    const std::size_t n = IsLeadByte(b) ? 2 : 1;
+    if (i + n > bytes.size()) {
+      out += QChar(QChar::ReplacementCharacter);
+      break;
+    }
+    QStringDecoder one(kCodec, QStringDecoder::Flag::Stateless);
+    const QString c = one.decode(QByteArrayView(bytes.data() + i, static_cast<qsizetype>(n)));
+    out += one.hasError() || c.isEmpty() ? QString(QChar(QChar::ReplacementCharacter)) : c;
+    i += n;
+  }
+  return out;
+}
+
 }  // namespace
 
 std::optional<SjisString> EncodeSjis(QStringView text) {
@@ -46,8 +68,10 @@ std::optional<SjisString> EncodeSjis(QStringView text) {
 }
 
 QString DecodeSjis(SjisView bytes) {
-  thread_local QStringDecoder decoder(kCodec, QStringDecoder::Flag::Stateless);
-  return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  QStringDecoder decoder(kCodec, QStringDecoder::Flag::Stateless);
+  QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  if (!decoder.hasError()) return text;
+  return DecodeWithReplacement(bytes);
 }
 
 std::optional<std::size_t> SjisLength(QStringView text) {
