@@ -12,7 +12,7 @@ PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-
 EXTRA_PACKAGES := xvfb imagemagick xdotool xclip
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 
-.PHONY: all deps deps-extra deps-fuzz configure build test asan-test run bench fuzz format screenshot clean
+.PHONY: all deps deps-extra deps-fuzz configure build test asan-test run bench fuzz package package-test format screenshot clean
 
 all: build
 
@@ -63,6 +63,15 @@ fuzz: deps deps-fuzz
 	cmake --preset fuzz -DKZ_WERROR=$(WERROR)
 	cmake --build --preset fuzz -j $(JOBS)
 	fuzz/run build/fuzz $(FUZZ_SECONDS)
+
+# A Debian package of both programs (build/default/kazamori_*.deb).
+package: build
+	cd build/$(PRESET) && cpack -G DEB
+
+# Installs the package as a user would and runs the installed tool on the example.
+package-test: package
+	apt-get install -y -qq ./build/$(PRESET)/kazamori_*.deb
+	scripts/check-installed
 
 screenshot: build deps-extra
 	scripts/screenshot build/$(PRESET) docs/screenshot.png
