@@ -11,6 +11,7 @@ PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-
 # Only for the screenshot script and fuzzing.
 EXTRA_PACKAGES := xvfb imagemagick xdotool xclip
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
+BENCH_PACKAGES := time
 
 .PHONY: all deps deps-extra deps-fuzz configure build test asan-test run bench fuzz package package-test format screenshot clean
 
@@ -55,6 +56,7 @@ run: build
 	scripts/run-editor build/$(PRESET)
 
 bench: deps
+	$(call install_missing,$(BENCH_PACKAGES))
 	cmake --preset bench -DKZ_WERROR=$(WERROR)
 	cmake --build --preset bench -j $(JOBS)
 	bench/compare build/bench
