@@ -5,6 +5,8 @@
 // code-page-932 bytes through one table of kana pairs. It never fails: characters without
 // a counterpart under the flags are kept as they are. It does not validate its input: a
 // lone lead byte at the end is kept.
+// Like the locale mapping's zero-terminated buffer, the result ends where the text has its
+// first zero byte.
 #pragma once
 
 #include <cstdint>
