@@ -17,12 +17,12 @@ inline constexpr std::size_t kMaxPhraseBytes = 50;
 
 enum class EntryFault {
   kNone,
-  kEmptyReading,     // reading field empty (as typed)
-  kEmptyPhrase,      // phrase field empty
-  kInvalidChar,      // a byte outside 0xA6..0xDF (or nothing left after mapping)
-  kInvalidFirst,     // first byte outside 0xB1..0xDC
-  kReadingTooLong,   // more than 16 bytes
-  kPhraseTooLong,    // more than 50 bytes
+  kEmptyReading,    // reading field empty (as typed)
+  kEmptyPhrase,     // phrase field empty
+  kInvalidChar,     // a byte outside 0xA6..0xDF (or nothing left after mapping)
+  kInvalidFirst,    // first byte outside 0xB1..0xDC
+  kReadingTooLong,  // more than 16 bytes
+  kPhraseTooLong,   // more than 50 bytes
 };
 
 // Checks a reading that is already normalised: byte range, first byte, length.
@@ -34,7 +34,9 @@ bool PhraseLengthOk(SjisView phrase);
 
 struct EntryCheck {
   EntryFault fault = EntryFault::kNone;
-  SjisString reading;  // the reading as normalised by MapString (empty when it was empty)
+  // The reading as normalised by MapString; as typed when an empty field stopped the check
+  // before the mapping.
+  SjisString reading;
 };
 
 // The full check of typed reading and phrase, in the window's order.
