@@ -221,7 +221,8 @@ std::size_t WordList::RemoveDuplicates(Progress& progress) {
     if (r == 0 || rows_[r].reading != rows_[runKept].reading) {
       runStart = r;
       runKept = kept;
-      seen.clear();
+      // A fresh set, not clear(): clearing costs as much as the largest set had buckets.
+      if (!seen.empty()) seen = {};
     }
     Row& row = rows_[r];
     bool duplicate = false;
@@ -299,22 +300,35 @@ void WordList::SortStable() {
     keys[i] = {HeadKey(rows_[i].reading), static_cast<std::uint32_t>(i)};
   }
   // Ties go by the old index, which makes the sort stable.
-  std::sort(keys.begin(), keys.end(), [this](const Key& a, const Key& b) {
+  const auto before = [this](const Key& a, const Key& b) {
     if (a.head != b.head) return a.head < b.head;
     const int c = ListViewCompare(rows_[a.row].reading, rows_[b.row].reading);
     if (c != 0) return c < 0;
     return a.row < b.row;
-  });
-  std::vector<Row> rows;
-  std::vector<unsigned char> selected;
-  rows.reserve(rows_.size());
-  selected.reserve(rows_.size());
-  for (const Key& k : keys) {
-    rows.push_back(std::move(rows_[k.row]));
-    selected.push_back(selected_[k.row]);
+  };
+  if (std::is_sorted(keys.begin(), keys.end(), before)) return;  // a sorted file, say
+  std::sort(keys.begin(), keys.end(), before);
+
+  // Move the rows and their flags into place cycle by cycle: place i takes row from[i].
+  std::vector<std::uint32_t> from(keys.size());
+  for (std::size_t i = 0; i < keys.size(); ++i) from[i] = keys[i].row;
+  keys = {};
+  for (std::size_t i = 0; i < from.size(); ++i) {
+    if (from[i] == i) continue;
+    Row row = std::move(rows_[i]);
+    const unsigned char flag = selected_[i];
+    std::size_t j = i;
+    while (from[j] != i) {
+      const std::size_t k = from[j];
+      rows_[j] = std::move(rows_[k]);
+      selected_[j] = selected_[k];
+      from[j] = static_cast<std::uint32_t>(j);
+      j = k;
+    }
+    rows_[j] = std::move(row);
+    selected_[j] = flag;
+    from[j] = static_cast<std::uint32_t>(j);
   }
-  rows_ = std::move(rows);
-  selected_ = std::move(selected);
 }
 
 }  // namespace kz
