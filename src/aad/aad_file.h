@@ -42,12 +42,14 @@ struct WriteRequest {
 
 enum class WriteError {
   kNone,
-  kReadingTooLong,      // a reading over 31 bytes
-  kRecordTooLong,       // a record over 127 bytes after its first byte
-  kGroupOffsetTooLarge, // a group would begin beyond 65,535 bytes into the record area
-  kTooManyGroups,       // more than 255 groups
-  kPhraseWouldChange,   // the phrase would not read back as written (a control byte 0x10..0x1F
-                        // at an end would be taken for a marker, or a zero byte cuts it)
+  kReadingTooLong,       // a reading over 31 bytes
+  kRecordTooLong,        // a record over 127 bytes after its first byte
+  kGroupOffsetTooLarge,  // a group would begin beyond 65,535 bytes into the record area
+  kTooManyGroups,        // more than 255 groups
+  kPhraseWouldChange,    // the phrase would not read back as written (a control byte 0x10..0x1F
+                         // at an end would be taken for a marker, or a zero byte cuts it)
+  kReadingWouldChange,   // the reading would not read back as written (a zero byte cuts it, or
+                         // the single byte 0xFF is taken for a same-reading record)
 };
 
 struct WriteResult {
@@ -82,13 +84,15 @@ ReadResult Read(std::string_view file);
 
 struct VerifyReport {
   ReadResult read;
-  bool lengthOk = false;        // block length field matches
-  bool indexOk = false;         // first-byte table and group offsets match the records
-  bool recordAreaOk = false;    // offsets 176..199 match the layout
+  bool lengthOk = false;      // block length field matches
+  bool indexOk = false;       // first-byte table and group offsets match the records
+  bool recordAreaOk = false;  // offsets 176..199 match the layout
   bool nameCheckOk = false;
   bool contentCheckOk = false;
   bool blockCheckOk = false;
-  // First mismatch in the order above, empty when all match.
+  // First mismatch in the order above: "block length", "index", "record area", "name check",
+  // "content check" or "block check"; "read" when the file cannot be read (see read.status,
+  // every flag then false); empty when all match.
   std::string firstMismatch;
 };
 

@@ -1,0 +1,178 @@
+#include "block_parse.h"
+
+#include <algorithm>
+
+#include "byte_reader.h"
+#include "data_block.h"
+#include "phrase_coding.h"
+
+namespace kz::aad {
+
+namespace {
+
+constexpr std::string_view kDownloadMark = "-DLDATA";
+constexpr std::size_t kMakerSize = 5;
+constexpr std::size_t kChunkHeadSize = 8;
+constexpr std::size_t kGapAfterFirstChunk = 16;
+constexpr std::size_t kMinRecordSize = 2;
+constexpr unsigned char kNoKindBit = 0x80;
+constexpr unsigned char kSameReading = 0xFF;
+
+std::string_view UpToZero(std::string_view text) { return text.substr(0, text.find('\0')); }
+
+struct ChunkHead {
+  std::uint32_t size;
+  std::string_view id;
+};
+
+std::optional<ChunkHead> TakeChunkHead(ByteReader& in) {
+  if (in.remaining() < kChunkHeadSize) return std::nullopt;
+  const std::uint32_t size = *in.U32Be();
+  return ChunkHead{size, *in.Take(4)};
+}
+
+// Skips `n` bytes or, when fewer are left, moves to the end: the next read then fails.
+void SkipOrEnd(ByteReader& in, std::size_t n) {
+  if (!in.Skip(n)) in.Skip(in.remaining());
+}
+
+std::string_view Field(std::string_view block, std::size_t at, std::size_t size) {
+  return UpToZero(block.substr(at, size));
+}
+
+std::uint32_t Le32At(std::string_view block, std::size_t at) {
+  ByteReader in(block);
+  in.Seek(at);
+  return in.U32Le().value_or(0);
+}
+
+// One record: its row, or nullopt when its framing runs out of the bytes it claims.
+std::optional<Row> TakeRecord(ByteReader& in, SjisString& previous) {
+  const auto first = in.Byte();
+  if (!first) return std::nullopt;
+  const auto body = in.Take(*first & 0x7Fu);
+  if (!body || body->empty()) return std::nullopt;
+  const bool hasKind = (*first & kNoKindBit) == 0;
+
+  const auto second = static_cast<unsigned char>((*body)[0]);
+  const std::uint8_t form = second & 0xE0;
+  const std::size_t r = second & 0x1F;
+  if (1 + r > body->size()) return std::nullopt;
+
+  Row row;
+  std::string_view rest;
+  if (r == 1 && static_cast<unsigned char>((*body)[1]) == kSameReading) {
+    row.reading = previous;
+    rest = body->substr(2);
+  } else {
+    row.reading = SjisString(UpToZero(body->substr(1, r)));
+    previous = row.reading;
+    rest = body->substr(1 + r);
+  }
+  if (hasKind) {
+    if (rest.empty()) return std::nullopt;
+    row.kind = static_cast<unsigned char>(rest.back());
+    rest.remove_suffix(1);
+  }
+  row.phrase = DecodePhrase(row.reading, form, UpToZero(rest));
+  return row;
+}
+
+}  // namespace
+
+LocatedBlock LocateDataBlock(std::string_view file) {
+  LocatedBlock located;
+  if (file.starts_with(block::kSignature)) {
+    located.block = file;
+    return located;
+  }
+  if (file.size() < kMakerSize + kDownloadMark.size() ||
+      file.substr(kMakerSize, kDownloadMark.size()) != kDownloadMark) {
+    located.status = ReadStatus::kNotDictionary;
+    return located;
+  }
+  located.hasHeader = true;
+  located.makerCode = std::string(UpToZero(file.substr(0, kMakerSize)));
+
+  ByteReader in(file);
+  in.Seek(kMakerSize + kDownloadMark.size());
+  const auto first = TakeChunkHead(in);
+  if (!first || first->id != "DLDH" || first->size < kChunkHeadSize) {
+    located.status = ReadStatus::kNotDictionary;
+    return located;
+  }
+  SkipOrEnd(in, first->size - kChunkHeadSize);
+  SkipOrEnd(in, kGapAfterFirstChunk);
+
+  for (;;) {
+    const auto chunk = TakeChunkHead(in);
+    if (!chunk || chunk->size < kChunkHeadSize) {
+      located.status = ReadStatus::kDamaged;
+      return located;
+    }
+    if (chunk->id == "DICD") break;
+    SkipOrEnd(in, chunk->size - kChunkHeadSize);
+  }
+  located.block = file.substr(in.position());
+  if (!located.block.starts_with(block::kSignature)) located.status = ReadStatus::kDamaged;
+  return located;
+}
+
+ParsedBlock ParseBlock(std::string_view data) {
+  ParsedBlock parsed;
+  if (data.size() < block::kHeadSize) {
+    parsed.status = ReadStatus::kDamaged;
+    return parsed;
+  }
+  parsed.info.name = SjisString(Field(data, block::kNameAt, kNameField));
+  SjisView author = Field(data, block::kAuthorAt, kAuthorField);
+  if (author.starts_with("rilo/")) author.remove_prefix(5);
+  parsed.info.author = SjisString(author);
+  parsed.info.date = SjisString(Field(data, block::kDateAt, kDateField));
+
+  const std::uint32_t count = Le32At(data, block::kWordCountAt);
+  const std::size_t begin = Le32At(data, block::kRecordOffsetAt);
+  const std::size_t length = Le32At(data, block::kRecordLengthAt);
+  parsed.recordsBegin = parsed.recordsEnd = begin;
+  if (count == 0) return parsed;
+
+  // The record area as its (offset, length) pair gives it, cut at the end of the file.
+  if (begin > data.size()) {
+    parsed.status = ReadStatus::kDamaged;
+    return parsed;
+  }
+  ByteReader in(data.substr(begin, std::min(length, data.size() - begin)));
+
+  // A word count far above what the bytes could hold must not reserve for it.
+  const std::size_t possible = std::min<std::size_t>(count, in.remaining() / kMinRecordSize);
+  parsed.rows.reserve(possible);
+  parsed.recordOffsets.reserve(possible);
+  SjisString previous(1, static_cast<char>(kSameReading));
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const std::size_t offset = in.position();
+    auto row = TakeRecord(in, previous);
+    if (!row) {
+      parsed.status = ReadStatus::kDamaged;
+      parsed.rows.clear();
+      parsed.recordOffsets.clear();
+      return parsed;
+    }
+    parsed.rows.push_back(std::move(*row));
+    parsed.recordOffsets.push_back(offset);
+  }
+  parsed.recordsEnd = begin + in.position();
+  return parsed;
+}
+
+ReadResult ToReadResult(LocatedBlock located, ParsedBlock parsed) {
+  ReadResult result;
+  result.hasHeader = located.hasHeader;
+  result.makerCode = std::move(located.makerCode);
+  result.status = located.status == ReadStatus::kOk ? parsed.status : located.status;
+  if (result.status != ReadStatus::kOk) return result;
+  result.info = std::move(parsed.info);
+  result.rows = std::move(parsed.rows);
+  return result;
+}
+
+}  // namespace kz::aad
