@@ -19,4 +19,22 @@ class Progress {
 // A Progress that ignores every call.
 Progress& NoProgress();
 
+// Reports a pass over `total` steps about a thousand times, whatever its length, so that a
+// pass over a million rows stays cheap for whoever draws the bar.
+class StepReporter {
+ public:
+  StepReporter(Progress& progress, std::size_t total)
+      : progress_(progress), stride_(total / 1024 > 1 ? total / 1024 : 1) {
+    progress_.Start(total);
+  }
+  void At(std::size_t position) {
+    if (position % stride_ == 0) progress_.Step(position);
+  }
+  void Finish() { progress_.Finish(); }
+
+ private:
+  Progress& progress_;
+  std::size_t stride_;
+};
+
 }  // namespace kz

@@ -12,24 +12,6 @@ namespace kz {
 
 namespace {
 
-// Reports a pass over `total` steps about a thousand times, whatever its length, so that a
-// pass over a million rows stays cheap for whoever draws the bar.
-class StepReporter {
- public:
-  StepReporter(Progress& progress, std::size_t total)
-      : progress_(progress), stride_(std::max<std::size_t>(1, total / 1024)) {
-    progress_.Start(total);
-  }
-  void At(std::size_t position) {
-    if (position % stride_ == 0) progress_.Step(position);
-  }
-  void Finish() { progress_.Finish(); }
-
- private:
-  Progress& progress_;
-  std::size_t stride_;
-};
-
 // The first eight bytes of a reading packed so that comparing two keys as numbers gives
 // ListViewCompare's order wherever they differ (bytes flipped from signed to unsigned order;
 // padding sorts first, as a shorter reading does).
