@@ -14,7 +14,7 @@ namespace {
 
 constexpr QSize kClient{510, 350};
 // A page of the page control at that client size (the control's frame takes the rest).
-constexpr QSize kPage{502, 322};
+constexpr QSize kPage{506, 329};
 constexpr int kLabelHeight = 14;
 
 template <typename W>

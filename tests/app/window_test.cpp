@@ -75,12 +75,24 @@ class WindowTest : public QObject {
   }
 
   void resizeKeepsAnchors() {
+    const auto x = [this](const char* name) { return f_->Find<QWidget>(name)->x(); };
+    const auto width = [this](const char* name) { return f_->Find<QWidget>(name)->width(); };
+    QCOMPARE(width("EditGoku"), 175);
+    const int kindX = x("ComboKind");
+    const int changeX = x("ButtonChange");
+    const int nowX = x("ButtonNow");
+    const int listWidth = width("ListView");
+    const int yomiWidth = width("EditYomi");
     f_->window->resize(f_->window->width() + 100, f_->window->height() + 40);
     QTest::qWait(0);
-    QCOMPARE(f_->Edit("EditGoku")->width(), 275);
-    QCOMPARE(f_->Combo("ComboKind")->x(), f_->Find<QWidget>("PanelTop")->width() - 162);
-    QCOMPARE(f_->Button("ButtonChange")->x() + 40, f_->Find<QWidget>("PanelTop")->width() - 2);
-    QCOMPARE(f_->Edit("EditName")->width(), 510);
+    QCOMPARE(width("EditGoku"), 275);
+    QCOMPARE(width("ListView"), listWidth + 100);
+    QCOMPARE(width("EditYomi"), yomiWidth);
+    QCOMPARE(x("ComboKind"), kindX + 100);
+    QCOMPARE(x("ButtonChange"), changeX + 100);
+    f_->Pages()->setCurrentIndex(1);  // a hidden page gets its new size when it is shown
+    QCOMPARE(width("EditName"), 510);
+    QCOMPARE(x("ButtonNow"), nowX + 100);
     QCOMPARE(f_->Find<QProgressBar>("ProgressBar")->geometry(), QRect(150, 373, 150, 17));
     QCOMPARE(f_->Find<QStatusBar>("StatusBar")->geometry(), QRect(300, 371, 310, 19));
   }
