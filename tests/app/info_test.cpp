@@ -39,8 +39,8 @@ class InfoTest : public QObject {
     QFETCH(int, rowsAfter);
     QFETCH(QString, fieldAfter);
     QFETCH(bool, modified);
-    QGuiApplication::clipboard()->setText(QStringLiteral(
-        "ｱ,a\nｲ,b\nｳ,c\nｴ,d\nｵ,e\nｶ,f\nｷ,g\nｸ,h\nｹ,i\nｺ,j\n"));
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("ｱ,a\nｲ,b\nｳ,c\nｴ,d\nｵ,e\nｶ,f\nｷ,g\nｸ,h\nｹ,i\nｺ,j\n"));
     f_->Action("KeyPaste")->trigger();
     QCOMPARE(f_->Doc().words().size(), 10u);
     f_->Pages()->setCurrentIndex(1);
@@ -50,8 +50,8 @@ class InfoTest : public QObject {
     QCOMPARE(f_->Edit("EditCount")->text(), fieldAfter);
     QCOMPARE(f_->Doc().modified(), modified);
     if (rowsAfter == 3) {
-      QCOMPARE(f_->Phrases(), (QStringList{QStringLiteral("a"), QStringLiteral("b"),
-                                           QStringLiteral("c")}));
+      QCOMPARE(f_->Phrases(),
+               (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
     }
   }
 
