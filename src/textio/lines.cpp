@@ -1,28 +1,33 @@
-#include "textio/lines.h"
+#include "lines.h"
 
 namespace kz::textio {
 
 std::vector<SjisString> SplitLines(SjisView text) {
-  const std::size_t end = std::min(text.find('\0'), text.size());
+  // Whatever follows a NUL byte is not part of the text.
+  const std::size_t nul = text.find('\0');
+  if (nul != SjisView::npos) text = text.substr(0, nul);
+
   std::vector<SjisString> lines;
   std::size_t start = 0;
-  for (std::size_t i = 0; i < end; ++i) {
-    const char c = text[i];
-    if (c != '\r' && c != '\n') continue;
-    lines.emplace_back(text.substr(start, i - start));
-    if (c == '\r' && i + 1 < end && text[i + 1] == '\n') ++i;
-    start = i + 1;
+  while (start < text.size()) {
+    const std::size_t end = text.find_first_of("\r\n", start);
+    if (end == SjisView::npos) {
+      lines.emplace_back(text.substr(start));
+      break;
+    }
+    lines.emplace_back(text.substr(start, end - start));
+    start = end + 1;
+    if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
   }
-  if (start < end) lines.emplace_back(text.substr(start, end - start));
   return lines;
 }
 
 SjisString JoinLines(const std::vector<SjisString>& lines) {
-  std::size_t size = 0;
-  for (const auto& line : lines) size += line.size() + 2;
+  std::size_t total = 0;
+  for (const SjisString& line : lines) total += line.size() + 2;
   SjisString text;
-  text.reserve(size);
-  for (const auto& line : lines) {
+  text.reserve(total);
+  for (const SjisString& line : lines) {
     text += line;
     text += "\r\n";
   }

@@ -1,4 +1,4 @@
-#include "textio/pbx.h"
+#include "pbx.h"
 
 #include <algorithm>
 
@@ -7,38 +7,44 @@
 
 namespace kz::textio {
 
+namespace {
+
+constexpr SjisView kBeginMarker = "DicBegin:";
+constexpr std::size_t kDateDigits = 8;
+
+void AddLine(SjisString& text, SjisView a, SjisView b = {}) {
+  text += a;
+  text += b;
+  text += "\r\n";
+}
+
+}  // namespace
+
 void CutPbxHeader(std::vector<SjisString>& lines) {
-  const auto marker = std::find(lines.begin(), lines.end(), SjisView("DicBegin:"));
+  const auto marker = std::find(lines.begin(), lines.end(), kBeginMarker);
+  // One erase of the whole header; without a marker nothing is left.
   lines.erase(lines.begin(), marker == lines.end() ? marker : marker + 1);
 }
 
 SjisString RenderPbx(const PbxInfo& info, const std::vector<Row>& rows) {
-  SjisString date;
-  for (char c : info.date) {
-    if (c != '/') date += c;
-  }
-  date.resize(std::min<std::size_t>(date.size(), 8));
+  SjisString date = info.date;
+  std::erase(date, '/');
+  if (date.size() > kDateDigits) date.resize(kDateDigits);
 
   SjisString text;
-  const auto line = [&text](SjisView a, SjisView b = {}) {
-    text += a;
-    text += b;
-    text += "\r\n";
-  };
-  line("DicVer:SEMC_01001001");
-  line("DicChr:Shift_JIS");
-  line("DicDate:", date);
-  line("DicTitle:", info.name);
-  line("DicMaker:", StoredAuthor(info.author));
-  line("DicProtect:");
-  line("DicOperator:au_KDDI");
-  line("DicSoftware:Kazamori");
-  line("DicBegin:");
+  AddLine(text, "DicVer:SEMC_01001001");
+  AddLine(text, "DicChr:Shift_JIS");
+  AddLine(text, "DicDate:", date);
+  AddLine(text, "DicTitle:", info.name);
+  AddLine(text, "DicMaker:", StoredAuthor(info.author));
+  AddLine(text, "DicProtect:");
+  AddLine(text, "DicOperator:au_KDDI");
+  AddLine(text, "DicSoftware:Kazamori");
+  AddLine(text, kBeginMarker);
   for (const Row& row : rows) {
     text += MapString(row.reading, kMapFullHiragana);
     text += '\t';
-    text += row.phrase;
-    text += "\r\n";
+    AddLine(text, row.phrase);
   }
   return text;
 }

@@ -1,9 +1,10 @@
-#include "textio/routing.h"
+#include "routing.h"
 
 namespace kz::textio {
+
 namespace {
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+bool EqualsAsciiNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
     char x = a[i];
@@ -16,6 +17,8 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 }  // namespace
 
 std::string_view Extension(std::string_view path) {
+  // "." and "/" are below 0x40, so neither can be the second byte of a Shift_JIS character,
+  // and neither occurs inside a UTF-8 sequence: a byte search is exact for both encodings.
   const std::size_t dot = path.rfind('.');
   if (dot == std::string_view::npos) return {};
   if (path.find('/', dot) != std::string_view::npos) return {};
@@ -23,9 +26,9 @@ std::string_view Extension(std::string_view path) {
 }
 
 FileRoute RouteFor(std::string_view path) {
-  const std::string_view ext = Extension(path);
-  if (EqualsIgnoringCase(ext, ".aad")) return FileRoute::kDictionary;
-  if (EqualsIgnoringCase(ext, ".pbx")) return FileRoute::kPbxText;
+  const std::string_view extension = Extension(path);
+  if (EqualsAsciiNoCase(extension, ".aad")) return FileRoute::kDictionary;
+  if (EqualsAsciiNoCase(extension, ".pbx")) return FileRoute::kPbxText;
   return FileRoute::kWordLines;
 }
 

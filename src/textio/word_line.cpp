@@ -1,30 +1,89 @@
-#include "textio/word_line.h"
+#include "word_line.h"
 
-#include <cstdint>
-#include <limits>
+#include <optional>
 #include <string>
 
 namespace kz::textio {
+
 namespace {
 
-bool IsBlank(char c) {
-  const auto b = static_cast<unsigned char>(c);
-  return b >= 0x01 && b <= 0x20;
+bool IsBlank(unsigned char b) { return b >= 0x01 && b <= 0x20; }
+bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool IsTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC; }
+
+// The length of the character at `pos`: two bytes for a lead byte followed by a trail
+// byte, else one. A lead byte at the end, or before a byte that cannot trail, stands alone,
+// so the scan never runs past the line and never swallows a separator.
+std::size_t CharLength(SjisView text, std::size_t pos) {
+  const auto b = static_cast<unsigned char>(text[pos]);
+  if (IsLeadByte(b) && pos + 1 < text.size() &&
+      IsTrailByte(static_cast<unsigned char>(text[pos + 1]))) {
+    return 2;
+  }
+  return 1;
 }
 
-bool IsLeadByte(char c) {
-  const auto b = static_cast<unsigned char>(c);
-  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
+// A single-byte character that forces quoting when a field is written.
+bool NeedsQuote(unsigned char b) { return IsBlank(b) || b == '"' || b == ','; }
 
-// Length of the character at `i`: two bytes for a lead byte that has a byte after it.
-std::size_t CharLength(SjisView s, std::size_t i) {
-  return IsLeadByte(s[i]) && i + 1 < s.size() ? 2 : 1;
-}
+class FieldScanner {
+ public:
+  explicit FieldScanner(SjisView line) : line_(line) {}
 
-void SkipBlanks(SjisView s, std::size_t& i) {
-  while (i < s.size() && IsBlank(s[i])) ++i;
-}
+  std::vector<SjisString> Fields() {
+    std::vector<SjisString> fields;
+    SkipBlanks();
+    while (pos_ < line_.size()) {
+      fields.push_back(Peek() == '"' ? Quoted() : Plain());
+      SkipBlanks();
+      if (pos_ < line_.size() && Peek() == ',') {
+        if (pos_ + 1 == line_.size()) fields.emplace_back();
+        ++pos_;
+        SkipBlanks();
+      }
+    }
+    return fields;
+  }
+
+ private:
+  unsigned char Peek() const { return static_cast<unsigned char>(line_[pos_]); }
+
+  void SkipBlanks() {
+    while (pos_ < line_.size() && IsBlank(Peek())) ++pos_;
+  }
+
+  SjisString Plain() {
+    const std::size_t start = pos_;
+    while (pos_ < line_.size() && !IsBlank(Peek()) && Peek() != ',') {
+      pos_ += CharLength(line_, pos_);
+    }
+    return SjisString(line_.substr(start, pos_ - start));
+  }
+
+  // Runs to the quote that closes it, or to the end of the line when none does.
+  SjisString Quoted() {
+    SjisString text;
+    ++pos_;
+    while (pos_ < line_.size()) {
+      if (Peek() == '"') {
+        ++pos_;
+        if (pos_ < line_.size() && Peek() == '"') {
+          text += '"';
+          ++pos_;
+          continue;
+        }
+        break;
+      }
+      const std::size_t n = CharLength(line_, pos_);
+      text += line_.substr(pos_, n);
+      pos_ += n;
+    }
+    return text;
+  }
+
+  SjisView line_;
+  std::size_t pos_ = 0;
+};
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -33,112 +92,79 @@ int HexDigit(char c) {
   return -1;
 }
 
-bool NeedsQuotes(SjisView field) {
-  for (std::size_t i = 0; i < field.size(); i += CharLength(field, i)) {
-    const char c = field[i];
-    if (IsLeadByte(c) && i + 1 < field.size()) continue;
-    if (IsBlank(c) || c == '"' || c == ',') return true;
+// Hexadecimal digits to the end of `digits`, at most 32 bits of value; nullopt otherwise.
+std::optional<std::uint32_t> ReadHex(SjisView digits) {
+  if (digits.empty()) return std::nullopt;
+  std::uint64_t value = 0;
+  for (const char c : digits) {
+    const int d = HexDigit(c);
+    if (d < 0) return std::nullopt;
+    value = value << 4 | static_cast<std::uint64_t>(d);
+    if (value > 0xFFFFFFFFu) return std::nullopt;
   }
-  return false;
+  return static_cast<std::uint32_t>(value);
 }
 
-void AppendField(SjisString& out, SjisView field) {
-  if (!NeedsQuotes(field)) {
-    out += field;
+// Decimal digits to the end of `digits`, in the 32-bit signed range once the sign is applied.
+std::optional<std::int32_t> ReadDecimal(SjisView digits, bool negative) {
+  if (digits.empty()) return std::nullopt;
+  const std::int64_t limit = negative ? 2147483648LL : 2147483647LL;
+  std::int64_t value = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+    if (value > limit) return std::nullopt;
+  }
+  return static_cast<std::int32_t>(negative ? -value : value);
+}
+
+void AppendField(SjisString& line, SjisView field) {
+  bool quote = false;
+  for (std::size_t i = 0; i < field.size() && !quote; i += CharLength(field, i)) {
+    quote = CharLength(field, i) == 1 && NeedsQuote(static_cast<unsigned char>(field[i]));
+  }
+  if (!quote) {
+    line += field;
     return;
   }
-  out += '"';
-  for (char c : field) {
-    if (c == '"') out += '"';
-    out += c;
+  line += '"';
+  for (const char c : field) {
+    if (c == '"') line += '"';
+    line += c;
   }
-  out += '"';
+  line += '"';
 }
 
 }  // namespace
 
-std::vector<SjisString> SplitFields(SjisView line) {
-  std::vector<SjisString> fields;
-  std::size_t i = 0;
-  SkipBlanks(line, i);
-  while (i < line.size()) {
-    SjisString field;
-    if (line[i] == '"') {
-      ++i;
-      while (i < line.size()) {
-        if (line[i] == '"') {
-          if (i + 1 < line.size() && line[i + 1] == '"') {
-            field += '"';
-            i += 2;
-            continue;
-          }
-          ++i;  // the closing quote
-          break;
-        }
-        const std::size_t n = CharLength(line, i);
-        field.append(line.substr(i, n));
-        i += n;
-      }
-    } else {
-      while (i < line.size() && !IsBlank(line[i]) && line[i] != ',') {
-        const std::size_t n = CharLength(line, i);
-        field.append(line.substr(i, n));
-        i += n;
-      }
-    }
-    fields.push_back(std::move(field));
-    SkipBlanks(line, i);
-    if (i < line.size() && line[i] == ',') {
-      if (i + 1 == line.size()) fields.emplace_back();
-      ++i;
-      SkipBlanks(line, i);
-    }
-  }
-  return fields;
-}
+std::vector<SjisString> SplitFields(SjisView line) { return FieldScanner(line).Fields(); }
 
 std::int32_t ParseKindField(SjisView field) {
-  std::size_t i = 0;
-  while (i < field.size() && field[i] == ' ') ++i;
+  std::size_t pos = field.find_first_not_of(' ');
+  if (pos == SjisView::npos) return 0;
   bool negative = false;
-  if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
-    negative = field[i] == '-';
-    ++i;
+  if (field[pos] == '+' || field[pos] == '-') {
+    negative = field[pos] == '-';
+    ++pos;
   }
-  SjisView rest = field.substr(i);
+  SjisView rest = field.substr(pos);
+  // The hexadecimal forms ignore the sign.
   std::size_t prefix = 0;
   if (rest.starts_with("0x") || rest.starts_with("0X")) {
     prefix = 2;
-  } else if (!rest.empty() && (rest[0] == '$' || rest[0] == 'x' || rest[0] == 'X')) {
+  } else if (rest.starts_with('$') || rest.starts_with('x') || rest.starts_with('X')) {
     prefix = 1;
   }
-  if (prefix > 0) {
-    rest.remove_prefix(prefix);
-    if (rest.empty()) return 0;
-    std::uint64_t value = 0;
-    for (char c : rest) {
-      const int d = HexDigit(c);
-      if (d < 0) return 0;
-      value = value << 4 | static_cast<unsigned>(d);
-      if (value > 0xFFFFFFFFu) return 0;
-    }
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+  if (prefix != 0) {
+    const auto hex = ReadHex(rest.substr(prefix));
+    return hex ? static_cast<std::int32_t>(*hex) : 0;
   }
-  if (rest.empty()) return 0;
-  std::int64_t value = 0;
-  for (char c : rest) {
-    if (c < '0' || c > '9') return 0;
-    value = value * 10 + (c - '0');
-    if (value > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1) return 0;
-  }
-  if (negative) value = -value;
-  if (value > std::numeric_limits<std::int32_t>::max()) return 0;
-  return static_cast<std::int32_t>(value);
+  return ReadDecimal(rest, negative).value_or(0);
 }
 
 SjisString RenderWordLine(const Row& row) {
   SjisString line;
-  line.reserve(row.reading.size() + row.phrase.size() + 8);
+  line.reserve(row.reading.size() + row.phrase.size() + 16);
   AppendField(line, row.reading);
   line += ',';
   AppendField(line, row.phrase);
