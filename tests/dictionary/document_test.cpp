@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "support/sjis.h"
+#include "textio/lines.h"
+#include "textio/pbx.h"
 
 namespace kz {
 namespace {
@@ -82,15 +84,46 @@ TEST(ImportLines, CountsCommentsKeepsRejectsAsGivenAndSortsOnce) {
   EXPECT_TRUE(doc.modified());
 }
 
+// Records what a long operation reports.
+struct RecordingProgress : Progress {
+  std::size_t maximum = 0, starts = 0, steps = 0, finishes = 0;
+  bool stepBeyondMaximum = false, stepAfterFinish = false;
+  void Start(std::size_t m) override { maximum = m, ++starts; }
+  void Step(std::size_t p) override {
+    ++steps;
+    stepBeyondMaximum |= p >= maximum;
+    stepAfterFinish |= finishes > 0;
+  }
+  void Finish() override { ++finishes; }
+};
+
+TEST(ImportLines, DrivesProgressOverEveryLineGiven) {
+  std::vector<SjisString> lines(3000, Sjis("ｱｲ,愛"));
+  lines[7] = "//";
+  lines[8] = "";
+  Document doc;
+  RecordingProgress progress;
+  doc.ImportLines(lines, progress);
+  EXPECT_EQ(progress.starts, 1u);
+  EXPECT_EQ(progress.maximum, 3000u);
+  EXPECT_GT(progress.steps, 0u);
+  EXPECT_FALSE(progress.stepBeyondMaximum);
+  EXPECT_FALSE(progress.stepAfterFinish);
+  EXPECT_EQ(progress.finishes, 1u);
+  EXPECT_EQ(doc.words().size(), 2998u);
+}
+
 TEST(ImportLines, ModifiedFollowsWhetherTheListHasRows) {
   Document empty;
   empty.ImportLines(SjisLines({"ｱｲｳ", "//x"}), NoProgress());
   EXPECT_FALSE(empty.modified());
 
-  Document filled = WithRows({"ｱｲ"});
-  filled.setModified(false);
-  filled.ImportLines({}, NoProgress());
-  EXPECT_TRUE(filled.modified());
+  for (const std::vector<SjisString>& lines : {std::vector<SjisString>{}, SjisLines({"ｱｲｳ"})}) {
+    Document filled = WithRows({"ｱｲ"});
+    filled.setModified(false);
+    filled.ImportLines(lines, NoProgress());
+    EXPECT_TRUE(filled.modified());
+  }
 }
 
 TEST(ImportLines, RenderedRowsImportBackUnchanged) {
@@ -102,6 +135,18 @@ TEST(ImportLines, RenderedRowsImportBackUnchanged) {
   Document again;
   again.ImportLines(doc.ExportLines(false), NoProgress());
   EXPECT_EQ(again.words().rows(), doc.words().rows());
+}
+
+TEST(ImportLines, ExportedPbxComesBackWithoutKinds) {
+  const std::vector<Row> rows = {{Sjis("ｱｲｳ"), Sjis("漢字"), 1}, {Sjis("ｶﾞｯｺｳ"), Sjis("学校"), 0}};
+  std::vector<SjisString> lines =
+      textio::SplitLines(textio::RenderPbx({Sjis("サンプル辞書"), "rilo", "2005/01/01"}, rows));
+  textio::CutPbxHeader(lines);
+  Document doc;
+  const ImportResult r = doc.ImportLines(lines, NoProgress());
+  EXPECT_EQ(r.linesSeen, 2u);
+  EXPECT_EQ(doc.words().rows(),
+            (std::vector<Row>{{Sjis("ｱｲｳ"), Sjis("漢字"), 0}, {Sjis("ｶﾞｯｺｳ"), Sjis("学校"), 0}}));
 }
 
 TEST(ExportLines, AllOrSelectedInListOrder) {

@@ -49,6 +49,7 @@ TEST(RenderPbxTest, DateAndMakerLines) {
       {{"", "", "2005/01/01 00:00:00"}, "DicDate:20050101", "DicMaker:rilo"},
       {{"", "rilo/abc", "2005-01-01 00:00:00"}, "DicDate:2005-01-", "DicMaker:rilo/abc"},
       {{"", "abc", "05/1/2"}, "DicDate:0512", "DicMaker:rilo/abc"},
+      {{"", "rilo", "05/1"}, "DicDate:051", "DicMaker:rilo"},
       {{"", "RILO", ""}, "DicDate:", "DicMaker:rilo/RILO"},
   };
   for (const auto& c : cases) {
@@ -71,6 +72,7 @@ TEST(CutPbxHeaderTest, UpToTheFirstExactMarker) {
       {{"DicVer:x", "DicBegin:", "a", "DicBegin:", "b"}, {"a", "DicBegin:", "b"}},
       {{"DicBegin:", "a"}, {"a"}},
       {{"DicBegin:"}, {}},
+      {{"x", "DicBegin:"}, {}},               // the marker as the last line
       {{"DicVer:x", "DicBegin: ", "a"}, {}},  // a trailing space is not the marker
       {{" DicBegin:", "dicbegin:", "a"}, {}},
       {{"a", "b"}, {}},

@@ -30,6 +30,8 @@ TEST(SplitFieldsTest, SeparatorsAndQuotes) {
       {" \t\x01 ", {}},
       {"\"ab\"cd", {"ab", "cd"}},
       {"\t a\tb \x1f", {"a", "b"}},
+      {"a\t \tb", {"a", "b"}},
+      {"  lead,trail  ", {"lead", "trail"}},
       {"\"a,b\",\"c \"\"d\"\"\"", {"a,b", "c \"d\""}},
       {"\"\",x", {"", "x"}},
       {"\"open, to the end", {"open, to the end"}},
@@ -50,6 +52,8 @@ TEST(SplitFieldsTest, ScansByShiftJisCharacter) {
   // A lead byte before a byte that cannot trail does not hide that separator.
   EXPECT_EQ(SplitFields("\x81,b"), (Fields{"\x81", "b"}));
   EXPECT_EQ(SplitFields("\"\x81\",b"), (Fields{"\x81", "b"}));
+  // 表 and ソ end in 0x5C: trail bytes stay inside their field.
+  EXPECT_EQ(SplitFields(Sjis("表,ソ")), (Fields{Sjis("表"), Sjis("ソ")}));
   // Half-width katakana are single bytes; "ｱｲｳ,漢字" splits at the comma.
   EXPECT_EQ(SplitFields(Sjis("ｱｲｳ,漢字")), (Fields{Sjis("ｱｲｳ"), Sjis("漢字")}));
 }
