@@ -40,7 +40,9 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent)
   SetUpListView();
   WireAll();
   editor_.SetSaveCommand([this] { files_.KeySaveClick(); });
-  // FormCreate: a drop target, not modified, a new document.
+  // FormCreate: a drop target, not modified, a new document. A file dropped anywhere on the
+  // window reaches the window, not the text field under the mouse.
+  for (QWidget* child : findChildren<QWidget*>()) child->setAcceptDrops(false);
   setAcceptDrops(true);
   Guard([this] {
     editor_.doc().setModified(false);

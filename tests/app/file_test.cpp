@@ -298,8 +298,10 @@ class FileTest : public QObject {
     f_->AddWord(QStringLiteral("ｱｲ"), QStringLiteral("愛"));
     const QString path = dir_->filePath(QStringLiteral("more.csv"));
     WriteAll(path, Sjis(QStringLiteral("ｶｷ,柿\nｷｸ,菊\n")));
-    Drop({QUrl::fromLocalFile(path)});
+    // Dropped on a text field, the file still goes to the window.
+    Drop({QUrl::fromLocalFile(path)}, f_->Edit("EditGoku"));
     QVERIFY(f_->prompts.messages.empty());
+    QCOMPARE(f_->Edit("EditGoku")->text(), QString());
     QCOMPARE(f_->Doc().words().size(), 3u);
   }
 
@@ -316,15 +318,16 @@ class FileTest : public QObject {
   }
 
  private:
-  void Drop(const QList<QUrl>& urls) {
+  void Drop(const QList<QUrl>& urls, QWidget* target = nullptr) {
+    if (target == nullptr) target = f_->window.get();
     QMimeData mime;
     mime.setUrls(urls);
     const QPointF at(50, 50);
     QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(f_->window.get(), &enter);
+    QApplication::sendEvent(target, &enter);
     QVERIFY(enter.isAccepted());
     QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(f_->window.get(), &drop);
+    QApplication::sendEvent(target, &drop);
     QVERIFY(drop.isAccepted());
   }
 
