@@ -70,7 +70,9 @@ class FileTest : public QObject {
     f_->Action("KeySave")->trigger();
     const QString saved = dir_->filePath(QStringLiteral("words.aad"));
     QVERIFY(QFile::exists(saved));
-    QVERIFY(ReadAll(saved).startsWith("CASIO-DLDATA"));
+    const QByteArray bytes = ReadAll(saved);
+    QVERIFY(bytes.startsWith("CASIO-DLDATA"));
+    QVERIFY(bytes.contains("rilo/abc"));
     QVERIFY(!f_->Doc().modified());
     QCOMPARE(f_->Edit("EditAuthor")->text(), QStringLiteral("abc"));
     QCOMPARE(f_->prompts.fileDialogs.size(), 1u);
@@ -96,6 +98,32 @@ class FileTest : public QObject {
     QCOMPARE(f_->Edit("EditCount")->text(), QStringLiteral("3"));
     QVERIFY(!f_->Doc().modified());
     QVERIFY(f_->prompts.messages.empty());
+  }
+
+  void closeWithYesSavesAndCloses() {
+    f_->AddWord(QStringLiteral("ｱｲ"), QStringLiteral("愛"));
+    f_->prompts.answers = {Answer::kYes};
+    f_->prompts.files = {dir_->filePath(QStringLiteral("last"))};
+    QVERIFY(f_->window->close());
+    QVERIFY(ReadAll(dir_->filePath(QStringLiteral("last.aad"))).startsWith("DATA"));
+  }
+
+  void damagedFileGivesMessageTwo() {
+    const QString path = dir_->filePath(QStringLiteral("cut.aad"));
+    // A maker code, the marker, a correct DLDH chunk, and then nothing.
+    QByteArray bytes("ABCDE-DLDATA");
+    bytes += QByteArray(
+                 "\0\0\0\x14"
+                 "DLDH",
+                 8) +
+             QByteArray(12, '\0') + QByteArray(16, '\0');
+    WriteAll(path, bytes);
+    f_->prompts.files = {path};
+    f_->Action("KeyOpen")->trigger();
+    QCOMPARE(f_->prompts.messages.size(), 1u);
+    QCOMPARE(f_->prompts.messages[0].text, path + QStringLiteral(" ファイルが壊れています"));
+    QCOMPARE(f_->Combo("ComboHeader")->currentText(), QStringLiteral("ABCDE"));
+    QCOMPARE(f_->Doc().words().size(), 0u);
   }
 
   void emptyAuthorComesBackAsRilo() {
