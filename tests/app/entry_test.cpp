@@ -3,6 +3,7 @@
 // and what the entry fields show as the selection changes.
 #include <QApplication>
 #include <QClipboard>
+#include <QScrollBar>
 #include <QTest>
 
 #include "window_fixture.h"
@@ -191,6 +192,23 @@ class EntryTest : public QObject {
     f_->Action("KeyDelete")->trigger();
     QCOMPARE(f_->Doc().words().size(), 1u);
     QVERIFY(f_->Doc().modified());
+  }
+
+  void bulkChangesKeepTheScrollPosition() {
+    QString text;
+    for (int i = 0; i < 300; ++i) text += QStringLiteral("ｱ%1,x\n").arg(QChar(0xFF71 + i % 40));
+    QGuiApplication::clipboard()->setText(text);
+    f_->Action("KeyPaste")->trigger();
+    QScrollBar* bar = f_->List()->verticalScrollBar();
+    QTest::qWait(0);
+    bar->setValue(bar->maximum() / 2);
+    const int before = bar->value();
+    QVERIFY(before > 0);
+    f_->ClickRow(f_->List()->rowAt(10));
+    f_->Action("KeyDelete")->trigger();
+    QTest::qWait(0);
+    QCOMPARE(f_->Doc().words().size(), 299u);
+    QCOMPARE(bar->value(), before);
   }
 
   void selectionShowsInTheEntry() {
