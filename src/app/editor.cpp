@@ -6,10 +6,10 @@
 
 namespace kz::app {
 
-Editor::Editor(WindowUi& ui, Prompts& prompts, QObject* owner)
+Editor::Editor(WindowUi& ui, Prompts& prompts)
     : ui_(ui),
       prompts_(prompts),
-      model_(doc_.words(), owner),
+      model_(doc_.words(), nullptr),
       selection_(doc_.words(), model_),
       progress_(ui.progressBar),
       info_(ui, fields_) {}

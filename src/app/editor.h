@@ -23,7 +23,7 @@ namespace kz::app {
 
 class Editor {
  public:
-  Editor(WindowUi& ui, Prompts& prompts, QObject* owner);
+  Editor(WindowUi& ui, Prompts& prompts);
 
   Document& doc() { return doc_; }
   const Document& doc() const { return doc_; }

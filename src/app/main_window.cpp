@@ -32,7 +32,7 @@ MainWindow::MainWindow(Prompts& prompts, QWidget* parent)
     : QMainWindow(parent),
       prompts_(prompts),
       ui_(BuildWindowUi(*this)),
-      editor_(ui_, prompts, this),
+      editor_(ui_, prompts),
       entry_(editor_),
       list_(editor_),
       files_(editor_),
