@@ -237,6 +237,21 @@ class EntryTest : public QObject {
     QCOMPARE(f_->Edit("EditYomi")->text(), QStringLiteral("ｱ"));
   }
 
+  void dragSelectsARange() {
+    for (const char* r : {"ｱ", "ｲ", "ｳ", "ｴ"})
+      f_->AddWord(QString::fromUtf8(r), QStringLiteral("x"));
+    QWidget* viewport = f_->List()->viewport();
+    const auto center = [this](int row) {
+      return f_->List()->visualRect(f_->List()->model()->index(row, 1)).center();
+    };
+    QTest::mousePress(viewport, Qt::LeftButton, {}, center(0));
+    QTest::mouseMove(viewport, center(1));
+    QTest::mouseMove(viewport, center(2));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, center(2));
+    QCOMPARE(f_->SelectedRows(), (QList<int>{0, 1, 2}));
+    QCOMPARE(f_->Edit("EditYomi")->text(), QStringLiteral("ｳ"));
+  }
+
   void selectAllShowsTheFirstNewlySelected() {
     f_->AddWord(QStringLiteral("ｱ"), QStringLiteral("亜"));
     f_->AddWord(QStringLiteral("ｲ"), QStringLiteral("伊"));
