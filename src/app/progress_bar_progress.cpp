@@ -32,10 +32,10 @@ int ProgressBarProgress::FilledPixels(std::size_t position) const {
 
 void ProgressBarProgress::Step(std::size_t position) {
   if (!bar_) return;
+  bar_->setValue(static_cast<int>(std::min(position, maximum_) / static_cast<std::size_t>(scale_)));
   const int pixels = FilledPixels(position);
   if (pixels == paintedPixels_) return;
   paintedPixels_ = pixels;
-  bar_->setValue(static_cast<int>(std::min(position, maximum_) / static_cast<std::size_t>(scale_)));
   bar_->repaint();
   ++repaints_;
 }

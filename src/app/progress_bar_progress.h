@@ -1,8 +1,8 @@
 // kz::Progress drawn on the window's progress bar.
 //
-// A step reaches the bar only when its filled part would change by at least one pixel:
-// then the value is set and the bar repainted at once, without the event loop. So a
-// million steps cost a few hundred repaints, and no per-step work inside QProgressBar.
+// Every step sets the bar's value; the bar is repainted at once, without the event loop,
+// only when its filled part grows by at least one pixel, so a long operation costs at most
+// one repaint per pixel of the bar.
 #pragma once
 
 #include <QPointer>

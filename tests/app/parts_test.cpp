@@ -53,12 +53,12 @@ class PartsTest : public QObject {
     bar.show();
     QVERIFY(QTest::qWaitForWindowExposed(&bar));
     kz::app::ProgressBarProgress progress(&bar);
-    const std::size_t steps = 1'000'000;
+    const std::size_t steps = 100'000;
     progress.Start(steps);
     for (std::size_t i = 0; i < steps; ++i) progress.Step(i);
     QVERIFY2(progress.repaints() > 10, "the bar moved");
     QVERIFY2(progress.repaints() <= 150, "at most one repaint per pixel");
-    QVERIFY(bar.value() > static_cast<int>(steps * 9 / 10));
+    QCOMPARE(bar.value(), static_cast<int>(steps - 1));
     progress.Finish();
     QCOMPARE(bar.value(), 0);
   }
