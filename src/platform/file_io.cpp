@@ -27,7 +27,10 @@ std::string ReadWholeFile(const QString& path) {
 
 void WriteFileAtomically(const QString& path, std::string_view bytes) {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
+  // Unbuffered: a write that fails (a full disk) must fail here. Buffered, the error would
+  // surface only in the flush inside commit(), which Qt 6.4 does not report, and the empty
+  // temporary file would replace the old one.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
     throw FileError(CannotCreateMessage(path).toStdString());
   }
   const auto size = static_cast<qint64>(bytes.size());
