@@ -8,6 +8,14 @@
 #include "textio/lines.h"
 
 namespace kz::app {
+namespace {
+
+// The copied lines' own bytes, offered beside the Unicode text, so that rows whose bytes
+// code page 932 does not map come back from a paste as they were copied. Other programs
+// offer only the text; a paste of it goes through the encoder.
+const QString kWordLinesFormat = QStringLiteral("application/x-kazamori-word-lines");
+
+}  // namespace
 
 QStringList SplitTextLines(const QString& text) {
   QStringList lines;
@@ -32,7 +40,10 @@ QStringList SplitTextLines(const QString& text) {
 
 void ClipboardCommands::KeyCopyClick() {
   const SjisString text = textio::JoinLines(e_.doc().ExportLines(true));
-  QGuiApplication::clipboard()->setText(DecodeSjis(text));
+  auto* mime = new QMimeData;
+  mime->setText(DecodeSjis(text));
+  mime->setData(kWordLinesFormat, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+  QGuiApplication::clipboard()->setMimeData(mime);
 }
 
 void ClipboardCommands::KeyCutClick() {
@@ -44,7 +55,14 @@ void ClipboardCommands::KeyPasteClick() {
   const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
   if (mime == nullptr || !mime->hasText()) return;
   const QString text = mime->text();
+  const bool ownBytes = mime->hasFormat(kWordLinesFormat);
+  const QByteArray bytes = mime->data(kWordLinesFormat);
   if (e_.doc().words().SelectedCount() > 0) entry_.KeyDeleteClick();
+  if (ownBytes) {
+    e_.ImportLines(
+        textio::SplitLines(SjisView(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    return;
+  }
   const QStringList given = SplitTextLines(text);
   std::vector<SjisString> lines;
   lines.reserve(static_cast<std::size_t>(given.size()));

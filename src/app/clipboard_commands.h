@@ -2,7 +2,8 @@
 //
 // The clipboard holds Unicode text: Copy decodes the Shift_JIS lines, Paste encodes the
 // clipboard's lines one by one. A pasted line that code page 932 cannot hold is rejected
-// as it was pasted, never turned into "?".
+// as it was pasted, never turned into "?". Copy also offers the lines' bytes in a format
+// of this program's own, which Paste prefers, so rows keep bytes the code page does not map.
 #pragma once
 
 #include <QString>

@@ -17,6 +17,7 @@
 #include "aad/aad_file.h"
 #include "platform/sjis_codec.h"
 #include "support/write_faults.h"
+#include "textio/lines.h"
 #include "window_fixture.h"
 
 using kz::app::Answer;
@@ -346,6 +347,32 @@ class RobustnessTest : public QObject {
     f_->prompts.files = {out};
     f_->Action("KeyExportCSV")->trigger();
     QCOMPARE(ReadAll(out), lines);
+  }
+
+  // Cut and Paste within the program give rows back with the bytes they had; the clipboard's
+  // text shows the marks. Text from elsewhere with such a mark cannot be encoded.
+  void cutAndPasteKeepBytes() {
+    const QByteArray lines = Sjis(QStringLiteral("ｱｲ,愛")) + "\x85\x40,1\r\n" +
+                             Sjis(QStringLiteral("ｶｷ,x")) + "\xa0\xfd,0\r\n";
+    const QString in = dir_->filePath(QStringLiteral("in.csv"));
+    WriteAll(in, lines);
+    f_->prompts.files = {in};
+    f_->Action("KeyImportCSV")->trigger();
+    f_->Action("KeySelectAll")->trigger();
+    f_->Action("KeyCut")->trigger();
+    QCOMPARE(f_->Doc().words().size(), 0u);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("ｱｲ,愛\uFFFD,1\r\nｶｷ,x\uFFFD\uFFFD,0\r\n"));
+    f_->Action("KeyPaste")->trigger();
+    QVERIFY(f_->prompts.messages.empty());
+    QCOMPARE(f_->Doc().words().size(), 2u);
+    QCOMPARE(Bytes(kz::textio::JoinLines(f_->Doc().ExportLines(false))), lines);
+
+    QGuiApplication::clipboard()->setText(QGuiApplication::clipboard()->text());
+    f_->prompts.answers = {Answer::kNo};
+    f_->Action("KeyPaste")->trigger();
+    QCOMPARE(f_->prompts.messages.size(), 1u);
+    QVERIFY(f_->prompts.messages[0].text.startsWith(QStringLiteral("2行中、2個の単語")));
   }
 
  private:
