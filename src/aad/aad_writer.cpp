@@ -12,6 +12,7 @@ constexpr std::size_t kMaxReading = 31;      // five bits of the record's second
 constexpr std::size_t kMaxRecordBody = 127;  // seven bits of its first byte
 constexpr unsigned char kNoKindBit = 0x80;
 constexpr unsigned char kSameReading = 0xFF;
+constexpr std::uint8_t kPlainForm = 0x00;  // the phrase as stored, markers aside
 
 void PutLe32(std::string& out, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) out += static_cast<char>(v >> (8 * i) & 0xFF);
@@ -49,6 +50,10 @@ bool ReadingReadsBack(SjisView reading, std::size_t row, SjisView previous) {
   return true;
 }
 
+bool PhraseReadsBack(SjisView reading, const CodedPhrase& coded, SjisView phrase) {
+  return DecodePhrase(reading, coded.form, UpToZero(coded.stored)) == phrase;
+}
+
 struct Records {
   WriteError error = WriteError::kNone;
   std::size_t row = 0;
@@ -71,10 +76,13 @@ Records BuildRecords(const std::vector<Row>& rows) {
     if (reading.size() > kMaxReading) return fail(WriteError::kReadingTooLong, i);
     if (!ReadingReadsBack(reading, i, previous)) return fail(WriteError::kReadingWouldChange, i);
 
-    const CodedPhrase coded = EncodePhrase(reading, row.phrase);
+    CodedPhrase coded = EncodePhrase(reading, row.phrase);
+    // Against a reading outside the reading rules (a loaded file may hold any bytes) a
+    // marker can stand for other bytes than it replaced: such a phrase is stored whole.
+    if (!PhraseReadsBack(reading, coded, row.phrase)) coded = {kPlainForm, row.phrase};
     // The reader ends a stored phrase at its first zero byte and takes a 0x10..0x1F byte at
     // either end for a marker: refuse what would not come back as it is.
-    if (DecodePhrase(reading, coded.form, UpToZero(coded.stored)) != row.phrase) {
+    if (!PhraseReadsBack(reading, coded, row.phrase)) {
       return fail(WriteError::kPhraseWouldChange, i);
     }
 

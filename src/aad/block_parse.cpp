@@ -14,7 +14,6 @@ constexpr std::string_view kDownloadMark = "-DLDATA";
 constexpr std::size_t kMakerSize = 5;
 constexpr std::size_t kChunkHeadSize = 8;
 constexpr std::size_t kGapAfterFirstChunk = 16;
-constexpr std::size_t kMinRecordSize = 2;
 constexpr unsigned char kNoKindBit = 0x80;
 constexpr unsigned char kSameReading = 0xFF;
 
@@ -46,8 +45,17 @@ std::uint32_t Le32At(std::string_view block, std::size_t at) {
   return in.U32Le().value_or(0);
 }
 
-// One record: its row, or nullopt when its framing runs out of the bytes it claims.
-std::optional<Row> TakeRecord(ByteReader& in, SjisString& previous) {
+// The parts of one record, as views into the record area.
+struct RecordView {
+  bool sameReading = false;  // the reading is the previous full record's
+  std::uint8_t form = 0;
+  std::string_view reading;  // of a full record, up to a zero byte
+  std::string_view stored;   // the stored phrase, up to a zero byte
+  std::int32_t kind = 0;
+};
+
+// One record's framing, or nullopt when it runs out of the bytes it claims.
+std::optional<RecordView> TakeRecord(ByteReader& in) {
   const auto first = in.Byte();
   if (!first) return std::nullopt;
   const auto body = in.Take(*first & 0x7Fu);
@@ -55,27 +63,31 @@ std::optional<Row> TakeRecord(ByteReader& in, SjisString& previous) {
   const bool hasKind = (*first & kNoKindBit) == 0;
 
   const auto second = static_cast<unsigned char>((*body)[0]);
-  const std::uint8_t form = second & 0xE0;
   const std::size_t r = second & 0x1F;
   if (1 + r > body->size()) return std::nullopt;
 
-  Row row;
-  std::string_view rest;
-  if (r == 1 && static_cast<unsigned char>((*body)[1]) == kSameReading) {
-    row.reading = previous;
-    rest = body->substr(2);
-  } else {
-    row.reading = SjisString(UpToZero(body->substr(1, r)));
-    previous = row.reading;
-    rest = body->substr(1 + r);
-  }
+  RecordView record;
+  record.form = second & 0xE0;
+  record.sameReading = r == 1 && static_cast<unsigned char>((*body)[1]) == kSameReading;
+  if (!record.sameReading) record.reading = UpToZero(body->substr(1, r));
+  std::string_view rest = body->substr(1 + r);
   if (hasKind) {
     if (rest.empty()) return std::nullopt;
-    row.kind = static_cast<unsigned char>(rest.back());
+    record.kind = static_cast<unsigned char>(rest.back());
     rest.remove_suffix(1);
   }
-  row.phrase = DecodePhrase(row.reading, form, UpToZero(rest));
-  return row;
+  record.stored = UpToZero(rest);
+  return record;
+}
+
+// True when `count` records follow one another in `in`, each within its bytes. Takes no
+// memory, so a word count or a record area that lies costs nothing but the walk, which
+// ends after at most one step per two bytes.
+bool AllRecordsFramed(ByteReader in, std::uint32_t count) {
+  for (std::uint32_t i = 0; i < count; ++i) {
+    if (!TakeRecord(in)) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -143,21 +155,28 @@ ParsedBlock ParseBlock(std::string_view data) {
   }
   ByteReader in(data.substr(begin, std::min(length, data.size() - begin)));
 
-  // A word count far above what the bytes could hold must not reserve for it.
-  const std::size_t possible = std::min<std::size_t>(count, in.remaining() / kMinRecordSize);
-  parsed.rows.reserve(possible);
-  parsed.recordOffsets.reserve(possible);
+  // Rows are kept only once every record is known to be there: a damaged record area
+  // allocates nothing, and a whole one exactly what its records need.
+  if (!AllRecordsFramed(in, count)) {
+    parsed.status = ReadStatus::kDamaged;
+    return parsed;
+  }
+  parsed.rows.reserve(count);
+  parsed.recordOffsets.reserve(count);
   SjisString previous(1, static_cast<char>(kSameReading));
   for (std::uint32_t i = 0; i < count; ++i) {
     const std::size_t offset = in.position();
-    auto row = TakeRecord(in, previous);
-    if (!row) {
-      parsed.status = ReadStatus::kDamaged;
-      parsed.rows.clear();
-      parsed.recordOffsets.clear();
-      return parsed;
+    const RecordView record = *TakeRecord(in);
+    Row row;
+    if (record.sameReading) {
+      row.reading = previous;
+    } else {
+      row.reading = SjisString(record.reading);
+      previous = row.reading;
     }
-    parsed.rows.push_back(std::move(*row));
+    row.kind = record.kind;
+    row.phrase = DecodePhrase(row.reading, record.form, record.stored);
+    parsed.rows.push_back(std::move(row));
     parsed.recordOffsets.push_back(offset);
   }
   parsed.recordsEnd = begin + in.position();
