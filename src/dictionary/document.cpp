@@ -10,9 +10,10 @@
 namespace kz {
 namespace {
 
-// The row a word line gives, or nullopt when the line is to be rejected.
+// The row a word line gives, or nullopt when the line is to be rejected. Fields after the
+// kind field are never looked at, so they are not split off either.
 std::optional<Row> RowFromLine(SjisView line) {
-  std::vector<SjisString> fields = textio::SplitFields(line);
+  std::vector<SjisString> fields = textio::SplitFields(line, 3);
   if (fields.size() < 2) return std::nullopt;
   Row row;
   row.reading = MapString(fields[0], kMapHalfKatakana);

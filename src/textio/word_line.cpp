@@ -30,10 +30,10 @@ class FieldScanner {
  public:
   explicit FieldScanner(SjisView line) : line_(line) {}
 
-  std::vector<SjisString> Fields() {
+  std::vector<SjisString> Fields(std::size_t maxFields) {
     std::vector<SjisString> fields;
     SkipBlanks();
-    while (pos_ < line_.size()) {
+    while (pos_ < line_.size() && fields.size() < maxFields) {
       fields.push_back(Peek() == '"' ? Quoted() : Plain());
       SkipBlanks();
       if (pos_ < line_.size() && Peek() == ',') {
@@ -42,6 +42,7 @@ class FieldScanner {
         SkipBlanks();
       }
     }
+    if (fields.size() > maxFields) fields.resize(maxFields);  // the empty one after a last comma
     return fields;
   }
 
@@ -137,7 +138,9 @@ void AppendField(SjisString& line, SjisView field) {
 
 }  // namespace
 
-std::vector<SjisString> SplitFields(SjisView line) { return FieldScanner(line).Fields(); }
+std::vector<SjisString> SplitFields(SjisView line, std::size_t maxFields) {
+  return FieldScanner(line).Fields(maxFields);
+}
 
 std::int32_t ParseKindField(SjisView field) {
   std::size_t pos = field.find_first_not_of(' ');

@@ -6,6 +6,7 @@
 // the format only; the entry rules are applied by the document's import.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -14,7 +15,10 @@
 
 namespace kz::textio {
 
-std::vector<SjisString> SplitFields(SjisView line);
+// The fields of `line`, or only its first `maxFields`: the scan stops there, so a line of
+// millions of fields costs no more than the fields asked for.
+std::vector<SjisString> SplitFields(SjisView line,
+                                    std::size_t maxFields = static_cast<std::size_t>(-1));
 
 // The kind field read as a whole number: optional sign and decimal digits in 32-bit
 // range, or "$", "x", "X", "0x", "0X" and up to 32 bits of hexadecimal; anything else 0.
