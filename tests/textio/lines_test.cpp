@@ -23,6 +23,8 @@ TEST(SplitLinesTest, LineEndsAndNul) {
       {"\r\n", {""}},
       {"a\rb\nc\r\nd", {"a", "b", "c", "d"}},
       {"a\n\rb", {"a", "", "b"}},  // LF then CR are two line ends
+      {"\n\r", {"", ""}},
+      {"a\n\n", {"a", ""}},
       {"a\r\r\nb", {"a", "", "b"}},
       {"a\r\nb\0c\r\nd"s, {"a", "b"}},  // a NUL byte ends the text
       {"\0a"s, {}},
