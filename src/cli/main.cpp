@@ -1,5 +1,6 @@
 // kazamori-cli: inspect, verify and convert dictionaries without the window.
 #include <iostream>
+#include <new>
 #include <string>
 
 #include "commands.h"
@@ -20,7 +21,8 @@ const char* UsageText() {
          "verify   exits 0 when they all match, 1 naming the first that does not.\n"
          "convert  reads INPUT as the editor would (.aad as Open loads it, .pbx after its\n"
          "         header, anything else as word lines) and writes OUTPUT by its extension\n"
-         "         (.aad, .csv or .pbx) or the format --to names, replacing it whole.\n"
+         "         (.aad, .csv or .pbx) or the format --to names, replacing it whole;\n"
+         "         an OUTPUT its owner made read-only is not replaced.\n"
          "         --name, --author, --date  dictionary information (default: the input's,\n"
          "                                   or 辞書, 名無しさん and now)\n"
          "         --header CODE|none        download header: CASIO, HI000, TSBAU, SANYO,\n"
@@ -60,8 +62,15 @@ int main(int argc, char** argv) {
     std::cout << "kazamori-cli " << KZ_VERSION << '\n';
     return kExitOk;
   }
-  if (command == "info") return RunInfo(args);
-  if (command == "verify") return RunVerify(args);
-  if (command == "convert") return RunConvert(args);
+  // A file can hold more words than this machine has memory for; that ends the command
+  // like any other failure, before anything is written.
+  try {
+    if (command == "info") return RunInfo(args);
+    if (command == "verify") return RunVerify(args);
+    if (command == "convert") return RunConvert(args);
+  } catch (const std::bad_alloc&) {
+    std::cerr << "kazamori-cli: not enough memory\n";
+    return kExitFailed;
+  }
   return UsageError("unknown command " + command);
 }
