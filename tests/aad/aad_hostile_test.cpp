@@ -87,6 +87,14 @@ TEST(AadHostile, HugeOrLyingFilesAreDecidedWithoutAllocatingForWhatTheyClaim) {
       {"DATA head with 2^32 - 1 words and record area, then 100 MiB of noise",
        [&] { return DataHead(0xFFFFFFFF, 0xFFFFFFFF) + Noise(kHugeSize, seed); },
        ReadStatus::kDamaged},
+      {"35 million whole records and a word count of 2^32 - 1",
+       [] {
+         std::string file = DataHead(0xFFFFFFFF, kHugeSize);
+         file.reserve(file.size() + kHugeSize);
+         while (file.size() + 3 <= 650 + kHugeSize) file += "\x82\xE1\xB1";  // ｱ あ
+         return file;
+       },
+       ReadStatus::kDamaged},
       {"five records and a word count of 2^32 - 1",
        [&] { return withCount(worked, 0, 0xFFFFFFFF); }, ReadStatus::kDamaged},
       {"five records behind a header and a word count of 2^32 - 1",
