@@ -49,8 +49,8 @@ std::uint32_t Le32At(std::string_view block, std::size_t at) {
 struct RecordView {
   bool sameReading = false;  // the reading is the previous full record's
   std::uint8_t form = 0;
-  std::string_view reading;  // of a full record, up to a zero byte
-  std::string_view stored;   // the stored phrase, up to a zero byte
+  std::string_view reading;  // of a full record; it ends at a zero byte
+  std::string_view stored;   // the stored phrase; it ends at a zero byte
   std::int32_t kind = 0;
 };
 
@@ -69,14 +69,14 @@ std::optional<RecordView> TakeRecord(ByteReader& in) {
   RecordView record;
   record.form = second & 0xE0;
   record.sameReading = r == 1 && static_cast<unsigned char>((*body)[1]) == kSameReading;
-  if (!record.sameReading) record.reading = UpToZero(body->substr(1, r));
+  if (!record.sameReading) record.reading = body->substr(1, r);
   std::string_view rest = body->substr(1 + r);
   if (hasKind) {
     if (rest.empty()) return std::nullopt;
     record.kind = static_cast<unsigned char>(rest.back());
     rest.remove_suffix(1);
   }
-  record.stored = UpToZero(rest);
+  record.stored = rest;
   return record;
 }
 
@@ -171,11 +171,11 @@ ParsedBlock ParseBlock(std::string_view data) {
     if (record.sameReading) {
       row.reading = previous;
     } else {
-      row.reading = SjisString(record.reading);
+      row.reading = SjisString(UpToZero(record.reading));
       previous = row.reading;
     }
     row.kind = record.kind;
-    row.phrase = DecodePhrase(row.reading, record.form, record.stored);
+    row.phrase = DecodePhrase(row.reading, record.form, UpToZero(record.stored));
     parsed.rows.push_back(std::move(row));
     parsed.recordOffsets.push_back(offset);
   }
