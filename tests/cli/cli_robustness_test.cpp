@@ -1,6 +1,7 @@
 // kazamori-cli against hostile input and failing writes, run as a process: every case ends
 // with a clear message and its exit status, nothing half-written, and bounded memory.
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -344,6 +345,20 @@ TEST_F(CliRobustness, AWriteThatFailsLeavesTheOldFileWhole) {
       EXPECT_EQ(left, (std::vector<std::string>{"filler", "out.aad"}));
     }
   }
+
+  // A file bound onto itself: the rename that replaces it fails (root only).
+  Spit(Path("pinned.aad"), old);
+  if (geteuid() != 0 || mount(Path("pinned.aad").c_str(), Path("pinned.aad").c_str(), nullptr,
+                              MS_BIND, nullptr) != 0) {
+    std::cout << "no bind mount of a file on this machine: case skipped\n";
+  } else {
+    const Outcome pinned = Cli({"convert", Path("in.csv"), Path("pinned.aad")});
+    EXPECT_EQ(pinned.status, 1);
+    EXPECT_EQ(pinned.err, "ストリームへの書き込みエラー\n");
+    EXPECT_EQ(Slurp(Path("pinned.aad")), old);
+    umount2(Path("pinned.aad").c_str(), MNT_DETACH);
+  }
+  fs::remove(Path("pinned.aad"));
 
   // An existing folder of the output's name.
   fs::create_directory(Path("folder.aad"));
