@@ -23,6 +23,21 @@ constexpr Text kTexts[] = {
      "」の読みは使用できない文字を含むため保存すると元に戻りません"},
 };
 
+// Appends a word for the message. The control bytes that make a word unsavable would be
+// invisible, so they show as their control pictures (U+2400 + byte); in UTF-8 a byte below
+// 0x20 is never part of a longer sequence.
+void AppendShown(std::string& out, std::string_view utf8) {
+  for (const char c : utf8) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 0x20) {
+      out += c;
+      continue;
+    }
+    out += "\xE2\x90";
+    out += static_cast<char>(0x80 + b);
+  }
+}
+
 }  // namespace
 
 std::string WriteErrorText(WriteError error, std::string_view readingUtf8,
@@ -30,9 +45,9 @@ std::string WriteErrorText(WriteError error, std::string_view readingUtf8,
   for (const Text& text : kTexts) {
     if (text.error != error) continue;
     std::string out(text.beforeWord);
-    out += phraseUtf8;
+    AppendShown(out, phraseUtf8);
     out += "（";
-    out += readingUtf8;
+    AppendShown(out, readingUtf8);
     out += "）";
     out += text.afterWord;
     return out;

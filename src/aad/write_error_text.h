@@ -2,8 +2,8 @@
 // command-line tool.
 //
 // The texts are UTF-8 and name the offending word by its phrase and reading, which the
-// caller passes already converted to UTF-8 (the core has no Shift_JIS decoder). kNone has
-// no text.
+// caller passes already converted to UTF-8 (the core has no Shift_JIS decoder); control
+// characters in them are shown as their control pictures (U+2400 onwards). kNone has no text.
 #pragma once
 
 #include <string>

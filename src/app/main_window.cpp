@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QMimeData>
 #include <exception>
+#include <new>
 
 namespace kz::app {
 namespace {
@@ -68,6 +69,10 @@ void MainWindow::SetUpListView() {
 void MainWindow::Guard(const std::function<void()>& handler) {
   try {
     handler();
+  } catch (const std::bad_alloc&) {
+    ui_.progressBar->setValue(0);
+    prompts_.Message(QStringLiteral("メモリが足りません"), QStringLiteral("Kazamori"),
+                     MessageStyle::kErrorOk);
   } catch (const std::exception& error) {
     ui_.progressBar->setValue(0);
     prompts_.Message(QString::fromUtf8(error.what()), QStringLiteral("Kazamori"),

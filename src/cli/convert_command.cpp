@@ -2,7 +2,6 @@
 // way the editor's Save, CSV export or PBX export writes it, atomically.
 #include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
 #include <iostream>
 
 #include "aad/aad_file.h"
@@ -85,23 +84,6 @@ bool LoadInput(const std::string& path, Input& input) {
   return true;
 }
 
-// A word as the write refusals name it: the control bytes that make it unsavable would be
-// invisible in a terminal, so they show as their control pictures (U+2400 + byte). In UTF-8
-// bytes below 0x20 are never part of a longer sequence.
-std::string ShownWord(SjisView text) {
-  std::string shown;
-  for (const char c : ToUtf8(text)) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b >= 0x20) {
-      shown += c;
-      continue;
-    }
-    shown += "\xE2\x90";
-    shown += static_cast<char>(0x80 + b);
-  }
-  return shown;
-}
-
 // The bytes of OUTPUT; nullopt after reporting a dictionary the format cannot hold.
 std::optional<std::string> Render(const ConvertOptions& options, const Input& input,
                                   const aad::DictionaryInfo& info) {
@@ -121,21 +103,11 @@ std::optional<std::string> Render(const ConvertOptions& options, const Input& in
   aad::WriteResult written = aad::Write(request);
   if (written.error != aad::WriteError::kNone) {
     const Row& row = rows[written.row];
-    std::cerr << aad::WriteErrorText(written.error, ShownWord(row.reading), ShownWord(row.phrase))
+    std::cerr << aad::WriteErrorText(written.error, ToUtf8(row.reading), ToUtf8(row.phrase))
               << '\n';
     return std::nullopt;
   }
   return std::move(written.bytes);
-}
-
-// A file its owner has made read-only is not replaced. The atomic write refuses such a file
-// by itself except for root, whom the permission bits do not stop, and whose replacement
-// would also leave the new file writable: the protection would be gone unnoticed.
-void RefuseWriteProtected(const QString& path) {
-  const QFileInfo file(path);
-  if (file.exists() && !file.isDir() && !(file.permissions() & QFileDevice::WriteOwner)) {
-    throw FileError(CannotCreateMessage(path).toStdString());
-  }
 }
 
 }  // namespace
@@ -157,7 +129,6 @@ int RunConvert(const Args& args) {
     const std::optional<std::string> bytes = Render(options, input, info);
     if (!bytes) return kExitFailed;
     const QString output = QFile::decodeName(options.output.c_str());
-    RefuseWriteProtected(output);
     WriteFileAtomically(output, *bytes);
 
     for (const auto& [line, text] : input.rejected) {

@@ -1,6 +1,7 @@
 #include "platform/file_io.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace kz {
@@ -16,16 +17,29 @@ QString CannotCreateMessage(const QString& path) {
 QString WriteErrorMessage() { return QStringLiteral("ストリームへの書き込みエラー"); }
 
 std::string ReadWholeFile(const QString& path) {
+  // Only regular files: a device such as /dev/zero would be read forever.
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) throw FileError(CannotOpenMessage(path).toStdString());
-  const QByteArray data = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
+  if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
     throw FileError(CannotOpenMessage(path).toStdString());
   }
-  return std::string(data.constData(), static_cast<std::size_t>(data.size()));
+  std::string data(static_cast<std::size_t>(file.size()), '\0');
+  const qint64 got = file.read(data.data(), static_cast<qint64>(data.size()));
+  if (got < 0 || file.error() != QFileDevice::NoError) {
+    throw FileError(CannotOpenMessage(path).toStdString());
+  }
+  data.resize(static_cast<std::size_t>(got));  // a file that shrank meanwhile
+  return data;
 }
 
 void WriteFileAtomically(const QString& path, std::string_view bytes) {
+  // A file its owner made read-only is not replaced. QSaveFile refuses it except for root,
+  // whom permission bits do not stop and whose replacement would come out writable: the
+  // protection would be gone unnoticed.
+  const QFileInfo existing(path);
+  if (existing.exists() && !existing.isDir() &&
+      !(existing.permissions() & QFileDevice::WriteOwner)) {
+    throw FileError(CannotCreateMessage(path).toStdString());
+  }
   QSaveFile file(path);
   // Unbuffered: a write that fails (a full disk) must fail here. Buffered, the error would
   // surface only in the flush inside commit(), which Qt 6.4 does not report, and the empty

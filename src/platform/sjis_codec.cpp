@@ -35,6 +35,8 @@ QString MapTwins(QStringView text) {
   return out;
 }
 
+bool IsTrailByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
+
 bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
 // Decodes character by character, showing each byte sequence the code page does not map
@@ -44,10 +46,12 @@ QString DecodeWithReplacement(SjisView bytes) {
   out.reserve(static_cast<qsizetype>(bytes.size()));
   for (std::size_t i = 0; i < bytes.size();) {
     const auto b = static_cast<unsigned char>(bytes[i]);
-    const std::size_t n = IsLeadByte(b) ? 2 : 1;
-    if (i + n > bytes.size()) {
-      out += QChar(QChar::ReplacementCharacter);
-      break;
+    // A lead byte takes the next byte only when that is a trail byte; otherwise it stands
+    // alone as a replacement mark and the next byte is shown for itself.
+    std::size_t n = 1;
+    if (IsLeadByte(b) && i + 1 < bytes.size() &&
+        IsTrailByte(static_cast<unsigned char>(bytes[i + 1]))) {
+      n = 2;
     }
     QStringDecoder one(kCodec, QStringDecoder::Flag::Stateless);
     const QString c = one.decode(QByteArrayView(bytes.data() + i, static_cast<qsizetype>(n)));

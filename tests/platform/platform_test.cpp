@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
 #include <filesystem>
@@ -52,6 +54,11 @@ TEST(SjisCodec, DecodesInvalidBytesAsReplacementWithoutLosingTheRest) {
   EXPECT_EQ(text.at(0), QChar(u'ｱ'));
   EXPECT_TRUE(text.contains(QChar(0xFFFD)));
   EXPECT_EQ(DecodeSjis(test::Sjis("～")), QString(QChar(0xFF5E)));
+  // A lead byte before a byte that cannot be its trail stands alone; the space stays.
+  EXPECT_EQ(DecodeSjis(std::string("\x81\x20"
+                                   "a",
+                                   3)),
+            QString(QChar(0xFFFD)) + QStringLiteral(" a"));
 }
 
 TEST(FileIo, ReadsWholeFileAndReportsMissingOnesWithTheirName) {
@@ -95,6 +102,28 @@ TEST(FileIo, FailedWritesLeaveTheOldFileWhole) {
       EXPECT_EQ(Slurp(path), old) << size;
     }
   }
+}
+
+TEST(FileIo, RefusesDevicesAndFolders) {
+  QTemporaryDir dir;
+  for (const QString& path : {QStringLiteral("/dev/zero"), dir.path()}) {
+    EXPECT_THROW(ReadWholeFile(path), FileError) << path.toStdString();
+  }
+}
+
+TEST(FileIo, LeavesAWriteProtectedFileAloneEvenForRoot) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("kept.aad");
+  WriteFileAtomically(path, "old");
+  QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+  try {
+    WriteFileAtomically(path, "new");
+    FAIL() << "no exception";
+  } catch (const FileError& e) {
+    EXPECT_EQ(QString::fromUtf8(e.what()), CannotCreateMessage(path));
+  }
+  EXPECT_EQ(Slurp(path.toStdString()), "old");
+  EXPECT_FALSE(QFileInfo(path).permissions() & QFileDevice::WriteOwner);
 }
 
 TEST(FileIo, CannotCreateInAMissingFolder) {
