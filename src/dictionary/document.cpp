@@ -10,13 +10,23 @@
 namespace kz {
 namespace {
 
+// Whether every byte is a half-width katakana or mark (0xA1..0xDF). The mapping to half-width
+// katakana leaves such a text as it is, and most readings come written so.
+bool IsHalfWidthKana(SjisView text) {
+  return std::all_of(text.begin(), text.end(), [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b >= 0xA1 && b <= 0xDF;
+  });
+}
+
 // The row a word line gives, or nullopt when the line is to be rejected. Fields after the
 // kind field are never looked at, so they are not split off either.
 std::optional<Row> RowFromLine(SjisView line) {
   std::vector<SjisString> fields = textio::SplitFields(line, 3);
   if (fields.size() < 2) return std::nullopt;
   Row row;
-  row.reading = MapString(fields[0], kMapHalfKatakana);
+  row.reading =
+      IsHalfWidthKana(fields[0]) ? std::move(fields[0]) : MapString(fields[0], kMapHalfKatakana);
   if (CheckReading(row.reading) != EntryFault::kNone) return std::nullopt;
   if (!PhraseLengthOk(fields[1])) return std::nullopt;
   row.phrase = std::move(fields[1]);

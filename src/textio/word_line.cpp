@@ -1,5 +1,6 @@
 #include "word_line.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -32,6 +33,8 @@ class FieldScanner {
 
   std::vector<SjisString> Fields(std::size_t maxFields) {
     std::vector<SjisString> fields;
+    // Room for the three fields of a word line at once, instead of growing for each.
+    fields.reserve(std::min<std::size_t>(maxFields, 3));
     SkipBlanks();
     while (pos_ < line_.size() && fields.size() < maxFields) {
       fields.push_back(Peek() == '"' ? Quoted() : Plain());
