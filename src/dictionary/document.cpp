@@ -8,6 +8,10 @@
 #include "textio/word_line.h"
 
 namespace kz {
+
+// Defined in word_list.cpp: asks for huge pages behind a large buffer not yet touched.
+void AdviseHugePages(const void* data, std::size_t bytes);
+
 namespace {
 
 // Whether every byte is a half-width katakana or mark (0xA1..0xDF). The mapping to half-width
@@ -117,6 +121,7 @@ ImportResult Document::ImportLines(const std::vector<SjisString>& lines, Progres
 std::vector<SjisString> Document::ExportLines(bool selectedOnly) const {
   std::vector<SjisString> lines;
   lines.reserve(selectedOnly ? words_.SelectedCount() : words_.size());
+  AdviseHugePages(lines.data(), lines.capacity() * sizeof(SjisString));
   for (std::size_t i = 0; i < words_.size(); ++i) {
     if (selectedOnly && !words_.IsSelected(i)) continue;
     lines.push_back(textio::RenderWordLine(words_[i]));

@@ -2,6 +2,11 @@
 
 #include <algorithm>
 
+namespace kz {
+// Defined in word_list.cpp: asks for huge pages behind a large buffer not yet touched.
+void AdviseHugePages(const void* data, std::size_t bytes);
+}  // namespace kz
+
 namespace kz::textio {
 
 std::vector<SjisString> SplitLines(SjisView text) {
@@ -15,6 +20,7 @@ std::vector<SjisString> SplitLines(SjisView text) {
   lines.reserve(std::max(std::count(text.begin(), text.end(), '\n'),
                          std::count(text.begin(), text.end(), '\r')) +
                 1);
+  AdviseHugePages(lines.data(), lines.capacity() * sizeof(SjisString));
   std::size_t start = 0;
   while (start < text.size()) {
     const std::size_t end = text.find_first_of("\r\n", start);
@@ -34,6 +40,7 @@ SjisString JoinLines(const std::vector<SjisString>& lines) {
   for (const SjisString& line : lines) total += line.size() + 2;
   SjisString text;
   text.reserve(total);
+  AdviseHugePages(text.data(), text.capacity());
   for (const SjisString& line : lines) {
     text += line;
     text += "\r\n";
