@@ -34,25 +34,31 @@ void AdviseHugePages([[maybe_unused]] const void* data, [[maybe_unused]] std::si
 
 namespace {
 
-// The first 16 bytes of a reading packed into two numbers so that comparing them gives
-// ListViewCompare's order wherever they differ (bytes flipped from signed to unsigned order;
-// padding sorts first, as a shorter reading does).
+// A reading packed for the sort: its first eight bytes in `head`, the next three and its
+// length in `tail`, bytes flipped from signed to unsigned order and padded with zero bytes
+// (which sort first, as a shorter reading does). Comparing (head, tail) as numbers gives
+// ListViewCompare's order, except between two readings that agree in their first kKeyBytes
+// bytes and are both longer than that.
 struct ReadingKey {
-  std::uint64_t hi = 0;
-  std::uint64_t lo = 0;
+  std::uint64_t head;
+  std::uint32_t tail;
 };
 
+constexpr std::size_t kKeyBytes = 11;
+
 ReadingKey KeyOf(SjisView reading) {
-  const auto byte = [reading](std::size_t i) -> std::uint64_t {
+  const auto byte = [reading](std::size_t i) -> std::uint32_t {
     return i < reading.size() ? static_cast<unsigned char>(reading[i]) ^ 0x80u : 0;
   };
-  ReadingKey key;
-  for (std::size_t i = 0; i < 8; ++i) key.hi = key.hi << 8 | byte(i);
-  for (std::size_t i = 8; i < 16; ++i) key.lo = key.lo << 8 | byte(i);
+  ReadingKey key{0, 0};
+  for (std::size_t i = 0; i < 8; ++i) key.head = key.head << 8 | byte(i);
+  for (std::size_t i = 8; i < kKeyBytes; ++i) key.tail = key.tail << 8 | byte(i);
+  const auto length = static_cast<std::uint32_t>(std::min<std::size_t>(reading.size(), 0xFF));
+  key.tail = key.tail << 8 | length;
   return key;
 }
 
-constexpr std::size_t kKeyBytes = 16;
+bool LongerThanKey(std::uint32_t tail) { return (tail & 0xFF) > kKeyBytes; }
 
 // The bucket of a reading in the sort: its first byte in ListViewCompare's order, so that
 // each bucket is sorted on its own in a range that stays in the cache.
@@ -82,9 +88,9 @@ std::vector<T> LargeVector(std::size_t n) {
 
 // A row's place in the sort: its reading's key and its index before the sort.
 struct SortKey {
-  ReadingKey reading;
+  std::uint64_t head;
+  std::uint32_t tail;
   std::uint32_t row;
-  std::uint32_t length;  // exact up to kKeyBytes, which is all an entered reading has
 };
 
 // How many places ahead along a cycle the rows are fetched into the cache when they move.
@@ -430,18 +436,16 @@ void WordList::SortStable() {
     std::vector<std::size_t> next(start.begin(), start.end() - 1);
     for (std::size_t r = 0; r < n; ++r) {
       const SjisView reading = rows_[r].reading;
-      const auto length =
-          static_cast<std::uint32_t>(std::min<std::size_t>(reading.size(), UINT32_MAX));
-      keys[next[BucketOf(reading)]++] = {KeyOf(reading), static_cast<std::uint32_t>(r), length};
+      const ReadingKey key = KeyOf(reading);
+      keys[next[BucketOf(reading)]++] = {key.head, key.tail, static_cast<std::uint32_t>(r)};
     }
   }
-  // Ties go by the old index, which makes the sort stable. Keys tell two readings apart
-  // unless both agree in their first 16 bytes and one is longer than that.
+  // Ties go by the old index, which makes the sort stable. When the key bytes agree, the
+  // shorter reading goes first, unless both are longer than the key: then the rows decide.
   const auto before = [this](const SortKey& a, const SortKey& b) {
-    if (a.reading.hi != b.reading.hi) return a.reading.hi < b.reading.hi;
-    if (a.reading.lo != b.reading.lo) return a.reading.lo < b.reading.lo;
-    if (a.length <= kKeyBytes && b.length <= kKeyBytes) {
-      if (a.length != b.length) return a.length < b.length;
+    if (a.head != b.head) return a.head < b.head;
+    if (a.tail >> 8 != b.tail >> 8 || !LongerThanKey(a.tail) || !LongerThanKey(b.tail)) {
+      if (a.tail != b.tail) return a.tail < b.tail;
       return a.row < b.row;
     }
     const int c = ListViewCompare(rows_[a.row].reading, rows_[b.row].reading);
