@@ -4,13 +4,11 @@
 #include <utility>
 
 #include "entry_rules.h"
+#include "huge_pages.h"
 #include "map_string.h"
 #include "textio/word_line.h"
 
 namespace kz {
-
-// Defined in word_list.cpp: asks for huge pages behind a large buffer not yet touched.
-void AdviseHugePages(const void* data, std::size_t bytes);
 
 namespace {
 

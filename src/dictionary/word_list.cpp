@@ -8,6 +8,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "huge_pages.h"
 #include "vowel.h"
 
 #if defined(__linux__)
@@ -16,12 +17,8 @@
 
 namespace kz {
 
-// Asks for huge pages behind the whole 2 MiB pages of a large buffer that nothing has touched
-// yet, where the system gives them on request (Linux's transparent huge pages in "madvise"
-// mode). Filling a million rows then takes a few dozen page faults instead of 18,000; on the
-// virtual machine we measure on, a 4 KiB fault costs up to 20 µs, so the faults alone came
-// to a third of a second. Only a hint: where it is refused, nothing else changes.
-// The line lists of textio and the document's export use it too; they declare it themselves.
+// On the virtual machine we measure on, a 4 KiB page fault costs up to 20 µs: filling a
+// million rows took 18,000 of them, a third of a second, before this hint.
 void AdviseHugePages([[maybe_unused]] const void* data, [[maybe_unused]] std::size_t bytes) {
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
   constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;

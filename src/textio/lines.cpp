@@ -1,11 +1,9 @@
 #include "lines.h"
 
 #include <algorithm>
+#include "dictionary/huge_pages.h"
 
-namespace kz {
-// Defined in word_list.cpp: asks for huge pages behind a large buffer not yet touched.
-void AdviseHugePages(const void* data, std::size_t bytes);
-}  // namespace kz
+namespace kz {}  // namespace kz
 
 namespace kz::textio {
 
