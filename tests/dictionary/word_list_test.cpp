@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "dictionary/vowel.h"
 #include "support/sjis.h"
 
 namespace kz {
@@ -173,6 +175,41 @@ TEST(WordListTest, BulkSortOfLongReadingsWithHighAndLowBytes) {
   EXPECT_EQ(Bulk(rows).rows(), expected);
 }
 
+TEST(WordListTest, BulkSortMatchesStableSortOnRandomReadings) {
+  // Readings from a small alphabet, so that many agree for a long stretch: 8 to 17 bytes
+  // (around the sort key lengths), with 0x80 (which packs like padding), 0x00, and lengths up to
+  // the 31 bytes a loaded file may have. Selection flags must move with their rows.
+  const char alphabet[] = {'\xB1', '\xB2', '\x80', '\x00', 'A', '\xFF'};
+  const std::uint32_t seed = 20261211;
+  std::mt19937 rng(seed);
+  std::vector<std::pair<Row, bool>> input;
+  for (int i = 0; i < 3000; ++i) {
+    const std::size_t prefix = rng() % 3 == 0 ? 0 : 8 + rng() % 10;
+    std::string reading(prefix, '\xB1');
+    const std::size_t tail = rng() % (32 - prefix);
+    for (std::size_t k = 0; k < tail && reading.size() < 31; ++k) {
+      reading += alphabet[rng() % sizeof alphabet];
+    }
+    input.push_back({Row{reading, std::to_string(i), 0}, rng() % 3 == 0});
+  }
+  WordList list;
+  list.BeginBulk();
+  for (const auto& [row, selected] : input) {
+    list.Append(row);
+    if (selected) list.Select(list.size() - 1, true);
+  }
+  list.EndBulk();
+
+  std::stable_sort(input.begin(), input.end(), [](const auto& a, const auto& b) {
+    return ListViewCompare(a.first.reading, b.first.reading) < 0;
+  });
+  ASSERT_EQ(list.size(), input.size()) << "seed " << seed;
+  for (std::size_t i = 0; i < input.size(); ++i) {
+    ASSERT_EQ(list[i], input[i].first) << "place " << i << ", seed " << seed;
+    ASSERT_EQ(list.IsSelected(i), input[i].second) << "place " << i << ", seed " << seed;
+  }
+}
+
 TEST(WordListTest, DeleteSelectedKeepsOrderAndReports) {
   WordList list = Bulk({R("ｱ"), R("ｲ"), R("ｳ"), R("ｴ"), R("ｵ")});
   list.Select(1, true);
@@ -278,6 +315,58 @@ TEST(WordListTest, AddVowelRows) {
   // Again: the copies come twice.
   EXPECT_EQ(list.AddVowelRows(NoProgress()), 1u);
   EXPECT_EQ(list.size(), 5u);
+}
+
+TEST(WordListTest, VowelCommandsMatchAppendAndStableSort) {
+  // Readings with and without marks, many equal to a rewritten one (ｶｱ and ｶｰ), selected
+  // rows among them: each command gives what rewriting, appending and a stable sort give.
+  const char* const readings[] = {"ｶｰ", "ｶｱ", "ｶ", "ｶｱｲ", "ｷｰ", "ｷｲ", "ｱ", "ｽｰﾊﾟｰ", "ｽｳﾊﾟｱ", "ｺﾝｰ"};
+  const std::uint32_t seed = 7;
+  std::mt19937 rng(seed);
+  std::vector<std::pair<Row, bool>> rows;
+  for (int i = 0; i < 400; ++i) {
+    rows.push_back({R(readings[rng() % std::size(readings)], std::to_string(i)), rng() % 2 == 0});
+  }
+  const auto byReading = [](const auto& a, const auto& b) {
+    return ListViewCompare(a.first.reading, b.first.reading) < 0;
+  };
+  for (const bool sortedFirst : {true, false}) {
+    SCOPED_TRACE(sortedFirst ? "sorted list" : "unsorted list");
+    std::vector<std::pair<Row, bool>> start = rows;
+    if (sortedFirst) std::stable_sort(start.begin(), start.end(), byReading);
+    WordList list;
+    list.BeginBulk();
+    for (const auto& [row, selected] : start) {
+      list.Append(row);
+      if (selected) list.Select(list.size() - 1, true);
+    }
+    if (sortedFirst) list.EndBulk();  // else the list stays in its given order
+
+    std::vector<std::pair<Row, bool>> expected = start;
+    for (const auto& [row, selected] : start) {
+      Row copy = row;
+      if (RewriteLongVowels(copy.reading)) expected.push_back({copy, false});
+    }
+    std::stable_sort(expected.begin(), expected.end(), byReading);
+    WordList added = list;
+    EXPECT_EQ(added.AddVowelRows(NoProgress()), expected.size() - start.size());
+    ASSERT_EQ(added.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+      ASSERT_EQ(added[i], expected[i].first) << "place " << i << ", seed " << seed;
+      ASSERT_EQ(added.IsSelected(i), expected[i].second) << "place " << i << ", seed " << seed;
+    }
+
+    expected = start;
+    for (auto& [row, selected] : expected) RewriteLongVowels(row.reading);
+    std::stable_sort(expected.begin(), expected.end(), byReading);
+    WordList changed = list;
+    changed.ChangeToVowels(NoProgress());
+    ASSERT_EQ(changed.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+      ASSERT_EQ(changed[i], expected[i].first) << "place " << i << ", seed " << seed;
+      ASSERT_EQ(changed.IsSelected(i), expected[i].second) << "place " << i << ", seed " << seed;
+    }
+  }
 }
 
 TEST(WordListTest, VowelCommandsSortEvenWithoutMarks) {
