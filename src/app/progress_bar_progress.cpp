@@ -21,6 +21,7 @@ void ProgressBarProgress::Start(std::size_t maximum) {
   grooveWidth_ =
       bar_->style()->subElementRect(QStyle::SE_ProgressBarContents, &option, bar_).width();
   paintedPixels_ = 0;
+  sinceRepaint_.start();
 }
 
 int ProgressBarProgress::FilledPixels(std::size_t position) const {
@@ -35,9 +36,11 @@ void ProgressBarProgress::Step(std::size_t position) {
   bar_->setValue(static_cast<int>(std::min(position, maximum_) / static_cast<std::size_t>(scale_)));
   const int pixels = FilledPixels(position);
   if (pixels == paintedPixels_) return;
+  if (frameMs_ > 0 && sinceRepaint_.isValid() && sinceRepaint_.elapsed() < frameMs_) return;
   paintedPixels_ = pixels;
   bar_->repaint();
   ++repaints_;
+  sinceRepaint_.start();
 }
 
 void ProgressBarProgress::Finish() {

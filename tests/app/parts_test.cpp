@@ -52,7 +52,7 @@ class PartsTest : public QObject {
     bar.resize(150, 17);
     bar.show();
     QVERIFY(QTest::qWaitForWindowExposed(&bar));
-    kz::app::ProgressBarProgress progress(&bar);
+    kz::app::ProgressBarProgress progress(&bar, 0);
     const std::size_t steps = 100'000;
     progress.Start(steps);
     for (std::size_t i = 0; i < steps; ++i) progress.Step(i);
@@ -61,6 +61,25 @@ class PartsTest : public QObject {
     QCOMPARE(bar.value(), static_cast<int>(steps - 1));
     progress.Finish();
     QCOMPARE(bar.value(), 0);
+  }
+
+  // Within one frame the bar is not drawn again, however far it moves.
+  void progressRepaintsAtMostOncePerFrame() {
+    QProgressBar bar;
+    bar.setTextVisible(false);
+    bar.resize(150, 17);
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    kz::app::ProgressBarProgress progress(&bar, 1000);
+    progress.Start(1000);
+    for (std::size_t i = 0; i < 999; ++i) progress.Step(i);
+    QCOMPARE(progress.repaints(), 0);
+    QCOMPARE(bar.value(), 998);
+    kz::app::ProgressBarProgress framed(&bar, 5);
+    framed.Start(1000);
+    QTest::qWait(20);
+    framed.Step(999);
+    QCOMPARE(framed.repaints(), 1);
   }
 
   void progressBeyondIntRange() {
