@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "support/files.h"
 #include "support/sjis.h"
 #include "support/write_faults.h"
 
@@ -59,20 +60,9 @@ void ExpectResidentBelow(const Outcome& run, std::size_t limit) {
 #endif
 }
 
-std::string Quote(const std::string& arg) {
-  std::string quoted = "'";
-  for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-std::string Slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void Spit(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using kz::test::Quote;
+using kz::test::Slurp;
+using kz::test::Spit;
 
 std::string Fixture(const std::string& name) { return Slurp(fs::path(KZ_FIXTURES) / name); }
 
